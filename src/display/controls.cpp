@@ -1,0 +1,437 @@
+#include "display/controls.h"
+
+#include "display/twips.h"
+#include "display/vbcolor.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace kv {
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(QWidget* parent)
+    : Control(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::SetCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void Label::SetForeColor(int color)
+{
+    if (color == m_foreColor)
+        return;
+    m_foreColor = color;
+    update();
+}
+
+void Label::SetBackColor(int color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
+void Label::SetBackStyle(int style)
+{
+    m_backStyle = style == 1 ? 1 : 0;
+    update();
+}
+
+void Label::SetAlignmentCode(int alignment)
+{
+    m_alignment = alignment == 1 ? kv::Alignment::Right
+        : alignment == 2         ? kv::Alignment::Center
+                                 : kv::Alignment::Left;
+    update();
+}
+
+void Label::SetFontSize(double points)
+{
+    if (points == m_fontSize)
+        return;
+    m_fontSize = points;
+    update();
+}
+
+void Label::SetFontName(const QString& name)
+{
+    m_fontName = name;
+    update();
+}
+
+void Label::SetFontBold(bool bold)
+{
+    m_fontBold = bold;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_backStyle == 1)
+        painter.fillRect(rect(), ToQColor(m_backColor));
+    if (m_caption.isEmpty())
+        return;
+    QFont font = m_fontName.isEmpty() ? QApplication::font() : QFont(m_fontName);
+    font.setBold(m_fontBold);
+    // Sizes are in points of 20 twips; the board works in logical pixels of
+    // 15 twips, whatever the screen's own dpi.
+    font.setPixelSize(qMax(1, static_cast<int>(std::lround(PointsToPixels(m_fontSize)))));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    painter.setFont(font);
+    painter.setPen(ToQColor(m_foreColor));
+    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    switch (m_alignment) {
+    case kv::Alignment::Left:
+        flags |= Qt::AlignLeft;
+        break;
+    case kv::Alignment::Right:
+        flags |= Qt::AlignRight;
+        break;
+    case kv::Alignment::Center:
+        flags |= Qt::AlignHCenter;
+        break;
+    }
+    painter.drawText(rect(), flags, m_caption);
+}
+
+// ---------------------------------------------------------------- PictureBox
+
+PictureBox::PictureBox(QWidget* parent)
+    : WindowedControl(parent)
+{
+}
+
+void PictureBox::SetBackColor(int color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
+void PictureBox::SetPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    if (!picture.isNull()) {
+        const QSizeF size = picture.deviceIndependentSize();
+        SetWidth(size.width() * TwipsPerPixel);
+        SetHeight(size.height() * TwipsPerPixel);
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ToQColor(m_backColor));
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+}
+
+// ---------------------------------------------------------------- Frame
+
+Frame::Frame(QWidget* parent)
+    : Control(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(QWidget* parent)
+    : Control(parent)
+    , m_button(new QPushButton(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_button);
+    connect(m_button, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+QString CommandButton::Caption() const
+{
+    return m_button->text();
+}
+
+void CommandButton::SetCaption(const QString& caption)
+{
+    m_button->setText(caption);
+}
+
+void CommandButton::resizeEvent(QResizeEvent* event)
+{
+    Control::resizeEvent(event);
+    m_button->setGeometry(rect());
+}
+
+// ---------------------------------------------------------------- Shape
+
+Shape::Shape(QWidget* parent)
+    : Control(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::SetShapeCode(int kind)
+{
+    m_kind = kind == 2 ? ShapeKind::Oval : kind == 4 ? ShapeKind::RoundedRectangle : ShapeKind::Rectangle;
+    update();
+}
+
+void Shape::SetFillColor(int color)
+{
+    if (color == m_fillColor)
+        return;
+    m_fillColor = color;
+    update();
+}
+
+void Shape::SetFillStyle(int style)
+{
+    m_fillStyle = style == 0 ? 0 : 1;
+    update();
+}
+
+void Shape::SetBorderColor(int color)
+{
+    if (color == m_borderColor)
+        return;
+    m_borderColor = color;
+    update();
+}
+
+void Shape::SetBorderStyle(int style)
+{
+    m_borderStyle = style == 0 ? 0 : 1;
+    update();
+}
+
+void Shape::SetBorderWidth(int width)
+{
+    width = qMax(1, width);
+    if (width == m_borderWidth)
+        return;
+    m_borderWidth = width;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_kind != ShapeKind::Rectangle);
+    const bool hasBorder = m_borderStyle != 0;
+    const double pen = hasBorder ? m_borderWidth : 0.0;
+    // The border lies inside the shape's bounds.
+    const QRectF area = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+    painter.setPen(hasBorder ? QPen(ToQColor(m_borderColor), pen) : QPen(Qt::NoPen));
+    painter.setBrush(m_fillStyle == 0 ? QBrush(ToQColor(m_fillColor)) : QBrush(Qt::NoBrush));
+    switch (m_kind) {
+    case ShapeKind::Rectangle:
+        if (hasBorder)
+            painter.drawRect(area);
+        else
+            painter.fillRect(rect(), painter.brush());
+        break;
+    case ShapeKind::Oval:
+        painter.drawEllipse(area);
+        break;
+    case ShapeKind::RoundedRectangle: {
+        const double radius = qMin(area.width(), area.height()) / 6.0;
+        painter.drawRoundedRect(area, radius, radius);
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------- Line
+
+Line::Line(QWidget* parent)
+    : Control(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::SetX1(double twips)
+{
+    m_x1 = twips;
+    UpdateBounds();
+}
+
+void Line::SetY1(double twips)
+{
+    m_y1 = twips;
+    UpdateBounds();
+}
+
+void Line::SetX2(double twips)
+{
+    m_x2 = twips;
+    UpdateBounds();
+}
+
+void Line::SetY2(double twips)
+{
+    m_y2 = twips;
+    UpdateBounds();
+}
+
+void Line::SetEnds(double x1, double y1, double x2, double y2)
+{
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    UpdateBounds();
+}
+
+void Line::SetBorderColor(int color)
+{
+    if (color == m_borderColor)
+        return;
+    m_borderColor = color;
+    update();
+}
+
+void Line::SetBorderWidth(int width)
+{
+    width = qMax(1, width);
+    if (width == m_borderWidth)
+        return;
+    m_borderWidth = width;
+    UpdateBounds();
+}
+
+void Line::UpdateBounds()
+{
+    // The widget covers the segment plus half the pen on every side.
+    const double margin = (m_borderWidth / 2.0 + 1.0) * TwipsPerPixel;
+    const double left = qMin(m_x1, m_x2) - margin;
+    const double top = qMin(m_y1, m_y2) - margin;
+    Move(left, top, std::abs(m_x2 - m_x1) + 2 * margin, std::abs(m_y2 - m_y1) + 2 * margin);
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPointF origin = geometry().topLeft();
+    const QPointF a = QPointF(m_x1, m_y1) / TwipsPerPixel - origin;
+    const QPointF b = QPointF(m_x2, m_y2) / TwipsPerPixel - origin;
+    const bool straight = a.x() == b.x() || a.y() == b.y();
+    painter.setRenderHint(QPainter::Antialiasing, !straight);
+    painter.setPen(QPen(ToQColor(m_borderColor), m_borderWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(a, b);
+}
+
+// ---------------------------------------------------------------- Image
+
+Image::Image(QWidget* parent)
+    : Control(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Image::SetStretch(bool stretch)
+{
+    m_stretch = stretch;
+    update();
+}
+
+bool Image::LoadPicture(const QString& path)
+{
+    // The board re-fits its pictures on every resize: decode a file again
+    // only when it changed.
+    const QFileInfo info(path);
+    const QString stamp = QStringLiteral("%1|%2|%3")
+                              .arg(info.absoluteFilePath())
+                              .arg(info.size())
+                              .arg(info.lastModified().toMSecsSinceEpoch());
+    if (stamp == m_pictureStamp && !m_picture.isNull()) {
+        if (!m_stretch)
+            SetExtent(PictureSize().width(), PictureSize().height());
+        return true;
+    }
+    m_pictureStamp.clear();
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // A damaged or hostile file must not take the board down: cap the decoded size.
+    QImageReader::setAllocationLimit(256);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        m_picture = QPixmap();
+        update();
+        return false;
+    }
+    m_picture = QPixmap::fromImage(picture);
+    m_pictureStamp = stamp;
+    if (!m_stretch)
+        SetExtent(PictureSize().width(), PictureSize().height());
+    update();
+    return true;
+}
+
+QSizeF Image::PictureSize() const
+{
+    return QSizeF(m_picture.width() * TwipsPerPixel, m_picture.height() * TwipsPerPixel);
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_stretch)
+        painter.drawPixmap(rect(), m_picture);
+    else
+        painter.drawPixmap(0, 0, m_picture);
+}
+
+// ---------------------------------------------------------------- Timer
+
+Timer::Timer(QObject* parent)
+    : QObject(parent)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::Tick);
+}
+
+void Timer::SetInterval(int milliseconds)
+{
+    m_timer.setInterval(milliseconds);
+    Apply();
+}
+
+void Timer::SetEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    Apply();
+}
+
+void Timer::Apply()
+{
+    if (m_enabled && m_timer.interval() > 0)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+} // namespace kv

@@ -1,0 +1,55 @@
+#include "display/form.h"
+
+#include "display/control.h"
+#include "display/twips.h"
+
+#include <cmath>
+
+namespace kv {
+
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+}
+
+void Form::AddControl(QObject* control)
+{
+    m_controls.append(control);
+}
+
+QObject* Form::Control(const QString& name, int index) const
+{
+    for (QObject* control : m_controls) {
+        if (control->objectName() == name && ControlIndex(control) == index)
+            return control;
+    }
+    return nullptr;
+}
+
+double Form::Width() const
+{
+    return frameGeometry().width() * TwipsPerPixel;
+}
+
+double Form::Height() const
+{
+    return frameGeometry().height() * TwipsPerPixel;
+}
+
+void Form::SetClientSize(double widthTwips, double heightTwips)
+{
+    resize(static_cast<int>(std::lround(widthTwips / TwipsPerPixel)),
+        static_cast<int>(std::lround(heightTwips / TwipsPerPixel)));
+}
+
+int Form::WindowState() const
+{
+    const Qt::WindowStates states = windowState();
+    if (states & Qt::WindowMinimized)
+        return 1;
+    if (states & Qt::WindowMaximized || states & Qt::WindowFullScreen)
+        return 2;
+    return 0;
+}
+
+} // namespace kv

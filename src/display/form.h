@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+namespace kv {
+
+// A top-level window holding controls placed in twips. The form keeps its
+// control collection: every control, those inside containers and every
+// element of a control array, in one stable order (the order they were added).
+class Form : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(double Width READ Width)
+    Q_PROPERTY(double Height READ Height)
+    Q_PROPERTY(int WindowState READ WindowState)
+
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    const QList<QObject*>& Controls() const { return m_controls; }
+    void AddControl(QObject* control);
+    // The control of that name; for a control array, the element of that index.
+    QObject* Control(const QString& name, int index = -1) const;
+    template <typename T>
+    T* ControlAs(const QString& name, int index = -1) const
+    {
+        return qobject_cast<T*>(Control(name, index));
+    }
+
+    // Outer size in twips, window frame and caption included (the client
+    // size where no window manager adds a frame).
+    double Width() const;
+    double Height() const;
+    // Sets the client area in twips.
+    void SetClientSize(double widthTwips, double heightTwips);
+    // 0 normal, 1 minimised, 2 maximised.
+    int WindowState() const;
+
+private:
+    QList<QObject*> m_controls;
+};
+
+} // namespace kv

@@ -1,0 +1,97 @@
+#include "display/formdesign.h"
+
+#include "display/controls.h"
+#include "display/form.h"
+#include "display/leds.h"
+#include "timing/mmcontrol.h"
+#include "timing/timekeeper.h"
+
+#include <algorithm>
+
+namespace kv {
+
+QObject* CreateControl(const QString& typeName, QWidget* parent)
+{
+    if (typeName == QLatin1String("Label"))
+        return new Label(parent);
+    if (typeName == QLatin1String("PictureBox"))
+        return new PictureBox(parent);
+    if (typeName == QLatin1String("Shape"))
+        return new Shape(parent);
+    if (typeName == QLatin1String("Line"))
+        return new Line(parent);
+    if (typeName == QLatin1String("Frame"))
+        return new Frame(parent);
+    if (typeName == QLatin1String("CommandButton"))
+        return new CommandButton(parent);
+    if (typeName == QLatin1String("Image"))
+        return new Image(parent);
+    if (typeName == QLatin1String("TimeLED"))
+        return new TimeLED(parent);
+    if (typeName == QLatin1String("NumberLED"))
+        return new NumberLED(parent);
+    if (typeName == QLatin1String("PolyLED"))
+        return new PolyLED(parent);
+    if (typeName == QLatin1String("TimeKeeper"))
+        return new TimeKeeper(parent);
+    if (typeName == QLatin1String("Timer"))
+        return new Timer(parent);
+    if (typeName == QLatin1String("MMControl"))
+        return new MMControl(parent);
+    return nullptr;
+}
+
+QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design)
+{
+    QStringList problems;
+    for (const ControlDesign& item : design) {
+        QWidget* container = &form;
+        if (*item.Container) {
+            container = form.ControlAs<QWidget>(QString::fromLatin1(item.Container));
+            if (!container) {
+                problems << QStringLiteral("%1: no container %2").arg(item.Name, item.Container);
+                continue;
+            }
+        }
+        QObject* control = CreateControl(QString::fromLatin1(item.Type), container);
+        if (!control) {
+            problems << QStringLiteral("%1: unknown class %2").arg(item.Name, item.Type);
+            continue;
+        }
+        control->setObjectName(QString::fromLatin1(item.Name));
+        if (item.Index >= 0)
+            SetControlIndex(control, item.Index);
+        if (auto* visual = qobject_cast<kv::Control*>(control)) {
+            visual->SetLeft(item.Left);
+            visual->SetTop(item.Top);
+            visual->SetWidth(item.Width);
+            visual->SetHeight(item.Height);
+        }
+        for (const DesignProperty& property : item.Properties) {
+            if (control->metaObject()->indexOfProperty(property.Name) < 0
+                || !control->setProperty(property.Name, property.Value))
+                problems << QStringLiteral("%1: cannot set %2").arg(item.Name, property.Name);
+        }
+        form.AddControl(control);
+    }
+
+    // Windowed controls lie above the windowless ones of the same container.
+    for (QObject* control : form.Controls()) {
+        if (auto* visual = qobject_cast<kv::Control*>(control); visual && visual->IsWindowed())
+            visual->raise();
+    }
+
+    // Tab order by tab index.
+    std::vector<WindowedControl*> windowed;
+    for (QObject* control : form.Controls()) {
+        if (auto* focusable = qobject_cast<WindowedControl*>(control); focusable && focusable->focusPolicy() != Qt::NoFocus)
+            windowed.push_back(focusable);
+    }
+    std::stable_sort(windowed.begin(), windowed.end(),
+        [](const WindowedControl* a, const WindowedControl* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < windowed.size(); ++i)
+        QWidget::setTabOrder(windowed[i - 1], windowed[i]);
+    return problems;
+}
+
+} // namespace kv

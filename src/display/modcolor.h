@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace kv {
+
+class Form;
+class Image;
+class PictureBox;
+
+// Gives an LED display (every element, where the name is a control array)
+// the lit colour and the LED background colour of the settings.
+void SetLedColors(const Form& form, const QString& displayName, int colour);
+
+// Colours every control of the form by its class: label text and lines in
+// BorderColor, picture boxes in FormBack, shape borders in LEDBack. Controls
+// whose names are among the exclusions (a whole control array by its name)
+// are left alone.
+void ApplyBoardColors(const Form& form, const QList<QString>& exclusions);
+
+// Loads the picture file into the image and fits it, centred and keeping its
+// proportions, into the container. No file: the image keeps what it had. A
+// file that is no readable picture leaves the image empty.
+void FitPicture(Image& image, const PictureBox& container, const QString& path);
+
+} // namespace kv

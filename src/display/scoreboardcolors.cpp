@@ -1,0 +1,128 @@
+// The scoreboard's colours, texts, side pictures and digit style, all from
+// the settings, and the marks lit from the match state.
+
+#include "display/controls.h"
+#include "display/leds.h"
+#include "display/modcolor.h"
+#include "display/modstretch.h"
+#include "display/vbcolor.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/boardsettings.h"
+
+namespace kv {
+
+void frmScoreboard::UpdateFormColors()
+{
+    const BoardSettingsRecord& settings = BoardSettings;
+    QPalette background = palette();
+    background.setColor(QPalette::Window, ToQColor(settings.FormBack));
+    setPalette(background);
+
+    SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor);
+    SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor);
+    SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor);
+    for (const char* score : {"nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor"})
+        SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor);
+
+    // The side names keep their design colours; the marks and the clock
+    // frame get theirs below.
+    ApplyBoardColors(*this,
+        {lblHomeName->objectName(), lblVisitorName->objectName(), picContainerHoldHome->objectName(),
+            picContainerHoldVisitor->objectName(), lblMedHome[0]->objectName(), lblMedHome[1]->objectName(),
+            lblMedVisitor[0]->objectName(), lblMedVisitor[1]->objectName(), lblIpponHome->objectName(),
+            lblIpponVisitor->objectName(), shpContestTime->objectName()});
+
+    picContainerHoldHome->SetBackColor(settings.LEDBack);
+    picContainerHoldVisitor->SetBackColor(settings.LEDBack);
+    for (Label* cross : lblMedHome)
+        cross->SetBackColor(settings.LEDBack);
+    for (Label* cross : lblMedVisitor)
+        cross->SetBackColor(settings.LEDBack);
+    lblIpponHome->SetBackColor(settings.LEDBack);
+    lblIpponVisitor->SetBackColor(settings.LEDBack);
+
+    shpContestTime->SetBorderColor(settings.BorderColor);
+    shpHoldHome->SetFillColor(settings.BorderColor);
+    shpHoldVisitor->SetFillColor(settings.BorderColor);
+    shpObjectSelected->SetFillColor(settings.LEDSelected);
+    tledPeriod->SetBorderColor(settings.BorderColor);
+
+    UpdateOtherColors();
+    UpdatePenaltyColors();
+}
+
+void frmScoreboard::UpdateOtherColors()
+{
+    const int on = BoardSettings.HoldColor;
+    const int off = BoardSettings.FormBack;
+    switch (Ippon) {
+    case 0:
+        lblIpponHome->SetForeColor(off);
+        lblIpponVisitor->SetForeColor(off);
+        break;
+    case 1:
+        lblIpponHome->SetForeColor(on);
+        lblIpponVisitor->SetForeColor(off);
+        break;
+    case 2:
+        lblIpponHome->SetForeColor(off);
+        lblIpponVisitor->SetForeColor(on);
+        break;
+    default:
+        break;
+    }
+    const auto medical = [on, off](const QVector<Label*>& crosses, qint16 count) {
+        if (count < 0 || count > 2)
+            return;
+        crosses[0]->SetForeColor(count >= 1 ? on : off);
+        crosses[1]->SetForeColor(count >= 2 ? on : off);
+    };
+    medical(lblMedHome, MedHome);
+    medical(lblMedVisitor, MedVisitor);
+    const int winner = BoardSettings.ScoreColor;
+    switch (Winner) {
+    case 0:
+        shpWinnerHome->SetFillColor(off);
+        shpWinnerVisitor->SetFillColor(off);
+        break;
+    case 1:
+        shpWinnerHome->SetFillColor(winner);
+        shpWinnerVisitor->SetFillColor(off);
+        break;
+    case 2:
+        shpWinnerHome->SetFillColor(off);
+        shpWinnerVisitor->SetFillColor(winner);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmScoreboard::UpdatePenaltyColors()
+{
+    for (int i = 1; i <= 4; ++i) {
+        shpHomeS[i]->SetFillColor(i <= PenaltySH ? BoardSettings.HoldColor : BoardSettings.FormBack);
+        shpVisitorS[i]->SetFillColor(i <= PenaltySV ? BoardSettings.HoldColor : BoardSettings.FormBack);
+    }
+    // Two waza-ari make ippon.
+    if (nledWHome->Value() == 2) {
+        IpponToggleHome();
+        nledWHome->SetValue(0);
+    }
+    if (nledWVisitor->Value() == 2) {
+        IpponToggleVisitor();
+        nledWVisitor->SetValue(0);
+    }
+}
+
+void frmScoreboard::UpdateLabels()
+{
+    lblTitle->SetCaption(BoardSettings.TitleText);
+    lblHomeName->SetCaption(BoardSettings.HomeText);
+    lblVisitorName->SetCaption(BoardSettings.VisitorText);
+    FitPicture(*imgHomePic, *picHomePicContainer, BoardSettings.HomePic);
+    FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
+    SetLedType(*this, BoardSettings.LEDType);
+}
+
+} // namespace kv

@@ -1,0 +1,564 @@
+#include "scoreboard/frmscoreboard.h"
+
+#include "display/controls.h"
+#include "display/leds.h"
+#include "display/modstretch.h"
+#include "display/scoreboarddesign.h"
+#include "help/helpwindow.h"
+#include "platform/keyboardstate.h"
+#include "platform/keytranslator.h"
+#include "scoreboard/keycodes.h"
+#include "scoreboard/modshowdigits.h"
+#include "settings/boardsettings.h"
+#include "settings/optionsdialog.h"
+#include "timing/mmcontrol.h"
+#include "timing/timekeeper.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <stdexcept>
+
+namespace kv {
+
+Fixed4 PeriodLength = Fixed4::FromSeconds(120);
+
+namespace {
+constexpr qint16 KeyEnter = 13;
+constexpr qint16 KeyLeft = 37;
+constexpr qint16 KeyDown = 40;
+constexpr qint16 KeyF1 = 112;
+constexpr qint16 KeyF2 = 113;
+constexpr qint16 KeyNumLock = 144;
+
+bool IsPlusKey(qint16 keyCode)
+{
+    return keyCode == 107 || keyCode == 187;
+}
+
+bool IsMinusKey(qint16 keyCode)
+{
+    return keyCode == 109 || keyCode == 189;
+}
+} // namespace
+
+frmScoreboard::frmScoreboard(QWidget* parent)
+    : Form(parent)
+{
+    setObjectName(QStringLiteral("frmScoreboard"));
+    setWindowTitle(QStringLiteral("Korvelin"));
+    setAutoFillBackground(true);
+    const QStringList problems = BuildForm(*this, ScoreboardDesign());
+    if (!problems.isEmpty())
+        throw std::logic_error(("scoreboard design: " + problems.join(u"; ")).toStdString());
+    BindControls();
+    ConnectHandlers();
+    SetClientSize(ScoreboardDesignWidth, ScoreboardDesignHeight);
+}
+
+frmScoreboard::~frmScoreboard()
+{
+    // The form object is going: close the buzzer device.
+    mmcBuzzer->SetCommand(QStringLiteral("Close"));
+}
+
+template <typename T>
+T* frmScoreboard::Find(const char* name, int index)
+{
+    T* control = ControlAs<T>(QString::fromLatin1(name), index);
+    if (!control)
+        throw std::logic_error(std::string("scoreboard design lacks ") + name);
+    return control;
+}
+
+void frmScoreboard::BindControls()
+{
+    lblTitle = Find<Label>("lblTitle");
+    Line2 = Find<Line>("Line2");
+    shpContestTime = Find<Shape>("shpContestTime");
+    Label25 = Find<Label>("Label25");
+    tledPeriod = Find<TimeLED>("tledPeriod");
+    lblCreatedBy = Find<Label>("lblCreatedBy");
+    tkPeriod = Find<TimeKeeper>("tkPeriod");
+    tmrClock1 = Find<Timer>("tmrClock1");
+    mmcBuzzer = Find<MMControl>("mmcBuzzer");
+    lblHomeName = Find<Label>("lblHomeName");
+    lblVisitorName = Find<Label>("lblVisitorName");
+    picContainerHoldHome = Find<PictureBox>("picContainerHoldHome");
+    nledHoldHome = Find<NumberLED>("nledHoldHome");
+    shpHoldHome = Find<Shape>("shpHoldHome");
+    picContainerHoldVisitor = Find<PictureBox>("picContainerHoldVisitor");
+    nledHoldVisitor = Find<NumberLED>("nledHoldVisitor");
+    shpHoldVisitor = Find<Shape>("shpHoldVisitor");
+    tkHoldHome = Find<TimeKeeper>("tkHoldHome");
+    tkHoldVisitor = Find<TimeKeeper>("tkHoldVisitor");
+    Line1 = Find<Line>("Line1");
+    picMedHome = Find<PictureBox>("picMedHome");
+    picMedVisitor = Find<PictureBox>("picMedVisitor");
+    lblMedHome = {Find<Label>("lblMedHome", 0), Find<Label>("lblMedHome", 1)};
+    lblMedVisitor = {Find<Label>("lblMedVisitor", 0), Find<Label>("lblMedVisitor", 1)};
+    Label18 = Find<Label>("Label18");
+    Label17 = Find<Label>("Label17");
+    picWinnerHome = Find<PictureBox>("picWinnerHome");
+    picWinnerVisitor = Find<PictureBox>("picWinnerVisitor");
+    shpWinnerHome = Find<Shape>("shpWinnerHome");
+    shpWinnerVisitor = Find<Shape>("shpWinnerVisitor");
+    picHomePicContainer = Find<PictureBox>("picHomePicContainer");
+    picVisitorPicContainer = Find<PictureBox>("picVisitorPicContainer");
+    imgHomePic = Find<Image>("imgHomePic");
+    imgVisitorPic = Find<Image>("imgVisitorPic");
+    picIpponHome = Find<PictureBox>("picIpponHome");
+    picIpponVisitor = Find<PictureBox>("picIpponVisitor");
+    lblIpponHome = Find<Label>("lblIpponHome");
+    lblIpponVisitor = Find<Label>("lblIpponVisitor");
+    nledWHome = Find<NumberLED>("nledWHome");
+    nledYHome = Find<NumberLED>("nledYHome");
+    nledWVisitor = Find<NumberLED>("nledWVisitor");
+    nledYVisitor = Find<NumberLED>("nledYVisitor");
+    picHomeS = Find<PictureBox>("picHomeS");
+    picVisitorS = Find<PictureBox>("picVisitorS");
+    shpHomeS = {nullptr, Find<Shape>("shpHomeS", 1), Find<Shape>("shpHomeS", 2), Find<Shape>("shpHomeS", 3),
+        Find<Shape>("shpHomeS", 4)};
+    shpVisitorS = {nullptr, Find<Shape>("shpVisitorS", 1), Find<Shape>("shpVisitorS", 2),
+        Find<Shape>("shpVisitorS", 3), Find<Shape>("shpVisitorS", 4)};
+    shpObjectSelected = Find<Shape>("shpObjectSelected");
+}
+
+void frmScoreboard::ConnectHandlers()
+{
+    const auto keyUp = [this](qint16 keyCode, qint16 shift) { AllKeyUp(keyCode, shift); };
+    const auto commandKeys = [this](qint16 keyCode, qint16) { AllKeyCode(keyCode); };
+    const auto selects = [this](WindowedControl* item) {
+        connect(item, &WindowedControl::GotFocus, this, [this, item] { ObjectSelected(item); });
+    };
+
+    // Contest clock: commands, then the typed contest length.
+    connect(tledPeriod, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { tledPeriod_KeyDown(keyCode); });
+    connect(tledPeriod, &WindowedControl::KeyUp, this, keyUp);
+    selects(tledPeriod);
+
+    // Osaekomi containers carry the commands; the displays in them take no
+    // keys and hand a click's focus to their container.
+    for (PictureBox* container : {picContainerHoldHome, picContainerHoldVisitor}) {
+        connect(container, &WindowedControl::KeyDown, this, commandKeys);
+        connect(container, &WindowedControl::KeyUp, this, keyUp);
+    }
+    connect(nledHoldHome, &kv::Control::Click, this, [this] { picContainerHoldHome->setFocus(Qt::MouseFocusReason); });
+    connect(nledHoldVisitor, &kv::Control::Click, this, [this] { picContainerHoldVisitor->setFocus(Qt::MouseFocusReason); });
+
+    // The side-picture containers are tab stops too: every key pressed on the
+    // board reaches the commands, wherever the focus rests.
+    for (PictureBox* container : {picHomePicContainer, picVisitorPicContainer}) {
+        connect(container, &WindowedControl::KeyDown, this, commandKeys);
+        connect(container, &WindowedControl::KeyUp, this, keyUp);
+    }
+
+    // Score displays: commands, then the typed entry.
+    for (NumberLED* display : {nledWHome, nledYHome, nledWVisitor, nledYVisitor}) {
+        connect(display, &WindowedControl::KeyDown, this,
+            [this, display](qint16 keyCode, qint16) { ScoreDisplay_KeyDown(display, keyCode); });
+        connect(display, &WindowedControl::KeyUp, this, keyUp);
+        selects(display);
+    }
+
+    // Shido panels: plus/minus and the mouse give and take back shido. Their
+    // key-up is not handled.
+    connect(picHomeS, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { picHomeS_KeyDown(keyCode); });
+    connect(picVisitorS, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picVisitorS_KeyDown(keyCode); });
+    connect(picHomeS, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) { ShidoHome(button); });
+    connect(picVisitorS, &kv::Control::MouseDown, this,
+        [this](qint16 button, qint16, double, double) { ShidoVisitor(button); });
+    selects(picHomeS);
+    selects(picVisitorS);
+
+    // Medical marks: keys on the display, buttons on the crosses.
+    connect(picMedHome, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { picMedHome_KeyDown(keyCode); });
+    connect(picMedVisitor, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picMedVisitor_KeyDown(keyCode); });
+    connect(picMedHome, &WindowedControl::KeyUp, this, keyUp);
+    connect(picMedVisitor, &WindowedControl::KeyUp, this, keyUp);
+    for (Label* cross : lblMedHome) {
+        connect(cross, &kv::Control::MouseDown, this,
+            [this](qint16 button, qint16, double, double) { picMedHome_KeyDown(static_cast<qint16>(105 + 2 * button)); });
+        connect(cross, &kv::Control::Click, this, [this] { picMedHome->setFocus(Qt::MouseFocusReason); });
+    }
+    for (Label* cross : lblMedVisitor) {
+        connect(cross, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) {
+            picMedVisitor_KeyDown(static_cast<qint16>(105 + 2 * button));
+        });
+        connect(cross, &kv::Control::Click, this, [this] { picMedVisitor->setFocus(Qt::MouseFocusReason); });
+    }
+    selects(picMedHome);
+    selects(picMedVisitor);
+
+    // Ippon marks: Enter on the mark or a click on its label toggles ippon.
+    connect(picIpponHome, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picIpponHome_KeyDown(keyCode); });
+    connect(picIpponVisitor, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picIpponVisitor_KeyDown(keyCode); });
+    connect(picIpponHome, &WindowedControl::KeyUp, this, keyUp);
+    connect(picIpponVisitor, &WindowedControl::KeyUp, this, keyUp);
+    connect(lblIpponHome, &kv::Control::Click, this, &frmScoreboard::IpponToggleHome);
+    connect(lblIpponVisitor, &kv::Control::Click, this, &frmScoreboard::IpponToggleVisitor);
+    selects(picIpponHome);
+    selects(picIpponVisitor);
+
+    // Winner marks (laid out hidden).
+    connect(picWinnerHome, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picWinnerHome_KeyDown(keyCode); });
+    connect(picWinnerVisitor, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picWinnerVisitor_KeyDown(keyCode); });
+    connect(picWinnerHome, &WindowedControl::KeyUp, this, keyUp);
+    connect(picWinnerVisitor, &WindowedControl::KeyUp, this, keyUp);
+    connect(picWinnerHome, &kv::Control::Click, this, [this] { picWinnerHome_KeyDown(KeyEnter); });
+    connect(picWinnerVisitor, &kv::Control::Click, this, [this] { picWinnerVisitor_KeyDown(KeyEnter); });
+    selects(picWinnerHome);
+    selects(picWinnerVisitor);
+
+    connect(tmrClock1, &Timer::Tick, this, &frmScoreboard::RefreshTime);
+    connect(mmcBuzzer, &MMControl::Done, this, &frmScoreboard::mmcBuzzer_Done);
+}
+
+void frmScoreboard::Load()
+{
+    RecordLayout(*this);
+    PeriodLength = Fixed4::FromSeconds(120);
+    tkPeriod->SetTime(Fixed4::FromSeconds(120));
+    tkHoldHome->SetTime(Fixed4::FromSeconds(0));
+    tkHoldVisitor->SetTime(Fixed4::FromSeconds(0));
+    RefreshTime();
+    UpdateLabels();
+    UpdateFormColors();
+    m_loaded = true;
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void frmScoreboard::closeEvent(QCloseEvent* event)
+{
+    if (!mmcBuzzer->FileName().isEmpty())
+        mmcBuzzer->SetCommand(QStringLiteral("Close"));
+    event->accept();
+    // Closing the board ends the program, with every other window.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->close();
+    }
+    QCoreApplication::exit(0);
+}
+
+void frmScoreboard::resizeEvent(QResizeEvent* event)
+{
+    Form::resizeEvent(event);
+    if (!m_loaded)
+        return;
+    StretchLayout(*this);
+    ObjectSelected(nullptr);
+    UpdateLabels();
+}
+
+void frmScoreboard::focusInEvent(QFocusEvent* event)
+{
+    Form::focusInEvent(event);
+    ObjectSelected(tledPeriod);
+}
+
+void frmScoreboard::keyPressEvent(QKeyEvent* event)
+{
+    // Keys reach the form itself only while none of its controls has the focus.
+    if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Press(*event))
+        AllKeyCode(*keyCode);
+    event->accept();
+}
+
+void frmScoreboard::keyReleaseEvent(QKeyEvent* event)
+{
+    if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Release(*event))
+        AllKeyUp(*keyCode, ShiftState(event->modifiers()));
+    event->accept();
+}
+
+// ---------------------------------------------------------------- match
+
+void frmScoreboard::EndMatch()
+{
+    tkPeriod->SetRunning(false);
+    tkHoldHome->SetRunning(false);
+    tkHoldVisitor->SetRunning(false);
+}
+
+void frmScoreboard::ResetMatch()
+{
+    tkPeriod->SetRunning(false);
+    tkPeriod->SetTime(PeriodLength);
+    tkHoldHome->SetRunning(false);
+    tkHoldVisitor->SetRunning(false);
+    tkHoldHome->SetTime(Fixed4());
+    tkHoldVisitor->SetTime(Fixed4());
+    TimePin = 38;
+    MedHome = 0;
+    MedVisitor = 0;
+    Winner = 0;
+    Ippon = 0;
+    nledYHome->SetValue(0);
+    nledWHome->SetValue(0);
+    nledWVisitor->SetValue(0);
+    nledYVisitor->SetValue(0);
+    PenaltySH = 0;
+    PenaltySV = 0;
+    UpdateOtherColors();
+    UpdatePenaltyColors();
+    RefreshTime();
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void frmScoreboard::AllKeyCode(qint16 KeyCode)
+{
+    if (KeyCode >= KeyLeft && KeyCode <= KeyDown) {
+        if (tkPeriod->Running() || DelayPlayBuzzerPeriod)
+            TimePin = KeyCode;
+        UpdatePinStatus();
+    }
+    if (KeyCode == BoardSettings.StartStopPeriodClockKey)
+        StartStop();
+    else if (KeyCode == BoardSettings.ResetPeriodClockKey)
+        ResetMatch();
+    else if (KeyCode == BoardSettings.BuzzerKey)
+        Buzzer(BoardSettings.BuzzerFile);
+    else if (KeyCode == KeyF1)
+        ShowHelp();
+    else if (KeyCode == KeyF2)
+        ShowOptions();
+}
+
+void frmScoreboard::StartStop()
+{
+    if (!tkPeriod->Running()) {
+        tkPeriod->SetRunning(true);
+        if (TimePin == 37)
+            tkHoldHome->SetRunning(true);
+        else if (TimePin == 39)
+            tkHoldVisitor->SetRunning(true);
+    } else {
+        tkPeriod->SetRunning(false);
+        tkHoldHome->SetRunning(false);
+        tkHoldVisitor->SetRunning(false);
+    }
+    RefreshTime();
+}
+
+void frmScoreboard::ShowHelp()
+{
+    ShowHelpWindow();
+}
+
+void frmScoreboard::ShowOptions()
+{
+    if (!RunOptionsDialog())
+        return;
+    UpdateLabels();
+    UpdateFormColors();
+    RefreshTime();
+    RecordLayout(*this);
+}
+
+void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)
+{
+    Q_UNUSED(Shift);
+    if (KeyCode == KeyNumLock)
+        UpdateNumLock();
+}
+
+qint16 frmScoreboard::KeyCodeToAsci(qint16 KeyCode) const
+{
+    return kv::KeyCodeToAsci(KeyCode, BoardSettings.ClearKey);
+}
+
+void frmScoreboard::UpdateNumLock()
+{
+    if (BoardSettings.NumLockForce == 1)
+        SetNumLock(true);
+    else if (BoardSettings.NumLockForce == 2)
+        SetNumLock(false);
+}
+
+// ---------------------------------------------------------------- scores
+
+void frmScoreboard::ScoreDisplay_KeyDown(NumberLED* display, qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    TypeDigit(*this, *display, KeyCodeToAsci(KeyCode), 0, 9);
+    UpdatePenaltyColors();
+}
+
+void frmScoreboard::IpponToggleHome()
+{
+    if (Ippon == 1) {
+        Ippon = 0;
+    } else {
+        Ippon = 1;
+        EndMatch();
+    }
+    picIpponHome->setFocus(Qt::OtherFocusReason);
+    UpdateOtherColors();
+}
+
+void frmScoreboard::IpponToggleVisitor()
+{
+    if (Ippon == 2) {
+        Ippon = 0;
+    } else {
+        Ippon = 2;
+        EndMatch();
+    }
+    picIpponVisitor->setFocus(Qt::OtherFocusReason);
+    UpdateOtherColors();
+}
+
+void frmScoreboard::picIpponHome_KeyDown(qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    if (KeyCode == KeyEnter)
+        IpponToggleHome();
+}
+
+void frmScoreboard::picIpponVisitor_KeyDown(qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    if (KeyCode == KeyEnter)
+        IpponToggleVisitor();
+}
+
+// ---------------------------------------------------------------- penalties and medical marks
+
+void frmScoreboard::ApplyShido(qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY,
+    qint16 opponentCode)
+{
+    if (ShidoDirection == 1 && penalty < 4) {
+        ++penalty;
+        switch (penalty) {
+        case 2:
+            ShowDigits(*opponentY, QStringLiteral("+1"), 0, 9);
+            break;
+        case 3:
+            ShowDigits(*opponentW, QStringLiteral("+1"), 0, 9);
+            ShowDigits(*opponentY, QString::number(opponentY->Value() - 1), 0, 9);
+            break;
+        case 4:
+            Ippon = opponentCode;
+            UpdateOtherColors();
+            ShowDigits(*opponentW, QStringLiteral("0"), 0, 9);
+            EndMatch();
+            break;
+        default:
+            break;
+        }
+    } else if (ShidoDirection == 2 && penalty > 0) {
+        --penalty;
+    }
+    UpdatePenaltyColors();
+}
+
+void frmScoreboard::ShidoHome(qint16 ShidoDirection)
+{
+    ApplyShido(PenaltySH, ShidoDirection, nledWVisitor, nledYVisitor, 2);
+}
+
+void frmScoreboard::ShidoVisitor(qint16 ShidoDirection)
+{
+    ApplyShido(PenaltySV, ShidoDirection, nledWHome, nledYHome, 1);
+}
+
+void frmScoreboard::picHomeS_KeyDown(qint16 KeyCode)
+{
+    if (IsPlusKey(KeyCode))
+        ShidoHome(1);
+    else if (IsMinusKey(KeyCode))
+        ShidoHome(2);
+    AllKeyCode(KeyCode);
+}
+
+void frmScoreboard::picVisitorS_KeyDown(qint16 KeyCode)
+{
+    if (IsPlusKey(KeyCode))
+        ShidoVisitor(1);
+    else if (IsMinusKey(KeyCode))
+        ShidoVisitor(2);
+    AllKeyCode(KeyCode);
+}
+
+void frmScoreboard::ApplyMedical(qint16& count, qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    if (IsPlusKey(KeyCode) && count < 2)
+        ++count;
+    else if (IsMinusKey(KeyCode) && count > 0)
+        --count;
+    UpdateOtherColors();
+}
+
+void frmScoreboard::picMedHome_KeyDown(qint16 KeyCode)
+{
+    ApplyMedical(MedHome, KeyCode);
+}
+
+void frmScoreboard::picMedVisitor_KeyDown(qint16 KeyCode)
+{
+    ApplyMedical(MedVisitor, KeyCode);
+}
+
+// ---------------------------------------------------------------- selection and winner marks
+
+void frmScoreboard::ObjectSelected(QWidget* SelectedObject)
+{
+    const auto gap = static_cast<qint16>(BoardSettings.LEDSelectedWidth * 15);
+    shpObjectSelected->SetVisible(false);
+    // Whatever goes wrong from here leaves the frame hidden.
+    auto* item = qobject_cast<kv::Control*>(SelectedObject);
+    if (!item || item->parentWidget() != this)
+        return;
+    shpObjectSelected->Move(item->Left() - gap, item->Top() - gap, item->Width() + 2 * gap + 15,
+        item->Height() + 2 * gap + 15);
+    shpObjectSelected->SetVisible(true);
+}
+
+void frmScoreboard::WinnerToggleHome()
+{
+    if (Winner == 1) {
+        Winner = 0;
+    } else {
+        Winner = 1;
+        EndMatch();
+    }
+    UpdateOtherColors();
+}
+
+void frmScoreboard::WinnerToggleVisitor()
+{
+    if (Winner == 2) {
+        Winner = 0;
+    } else {
+        Winner = 2;
+        EndMatch();
+    }
+    UpdateOtherColors();
+}
+
+void frmScoreboard::picWinnerHome_KeyDown(qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    if (KeyCode == KeyEnter)
+        WinnerToggleHome();
+}
+
+void frmScoreboard::picWinnerVisitor_KeyDown(qint16 KeyCode)
+{
+    AllKeyCode(KeyCode);
+    if (KeyCode == KeyEnter)
+        WinnerToggleVisitor();
+}
+
+} // namespace kv

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "display/form.h"
+#include "timing/clockentry.h"
+#include "timing/fixedpoint.h"
+
+#include <QVector>
+
+namespace kv {
+
+class Image;
+class Label;
+class Line;
+class MMControl;
+class NumberLED;
+class PictureBox;
+class Shape;
+class TimeKeeper;
+class TimeLED;
+class Timer;
+class WindowedControl;
+
+// The contest length: the reset puts the contest clock back to it; typing a
+// new contest time on the contest clock replaces it.
+extern Fixed4 PeriodLength;
+
+// The scoreboard: the audience display, the operator's control surface and
+// the whole match model of the one contest it keeps.
+class frmScoreboard final : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit frmScoreboard(QWidget* parent = nullptr);
+    // Closes the buzzer device.
+    ~frmScoreboard() override;
+
+    // The load step, run once by the start-up code before the form is first shown.
+    void Load();
+
+    // ---- Match state (0 = none, 1 = Home, 2 = Visitor where a field names a side)
+    bool BuzzerPlaying = false;
+    bool PlayedBuzzerPeriod = false;
+    bool DelayPlayBuzzerPeriod = false;
+    qint16 PenaltySH = 0;
+    qint16 PenaltySV = 0;
+    qint16 Ippon = 0;
+    qint16 MedHome = 0;
+    qint16 MedVisitor = 0;
+    qint16 Winner = 0;
+    // The osaekomi selection: the last accepted arrow key (37 Home, 38 none,
+    // 39 Visitor, 40 clocks to zero); 0 until the first one, meaning none.
+    qint32 TimePin = 0;
+
+    // ---- Public procedures
+    void EndMatch();
+    void RefreshTime();
+    void AllKeyCode(qint16 KeyCode);
+    void ShidoHome(qint16 ShidoDirection);
+    void ShidoVisitor(qint16 ShidoDirection);
+    void UpdatePenaltyColors();
+    void UpdatePinStatus();
+    void AllKeyUp(qint16 KeyCode, qint16 Shift);
+    void Buzzer(const QString& FileName);
+    qint16 KeyCodeToAsci(qint16 KeyCode) const;
+    void ObjectSelected(QWidget* SelectedObject);
+    void UpdateLabels();
+    void UpdateFormColors();
+    void UpdateNumLock();
+    void UpdateOtherColors();
+    // The full match reset of the reset key.
+    void ResetMatch();
+
+    // The ippon and winner toggles of each side.
+    void IpponToggleHome();
+    void IpponToggleVisitor();
+    void WinnerToggleHome();
+    void WinnerToggleVisitor();
+
+    // ---- Controls, by their design names
+    Label* lblTitle;
+    Line* Line2;
+    Shape* shpContestTime;
+    Label* Label25;
+    TimeLED* tledPeriod;
+    Label* lblCreatedBy;
+    TimeKeeper* tkPeriod;
+    Timer* tmrClock1;
+    MMControl* mmcBuzzer;
+    Label* lblHomeName;
+    Label* lblVisitorName;
+    PictureBox* picContainerHoldHome;
+    NumberLED* nledHoldHome;
+    Shape* shpHoldHome;
+    PictureBox* picContainerHoldVisitor;
+    NumberLED* nledHoldVisitor;
+    Shape* shpHoldVisitor;
+    TimeKeeper* tkHoldHome;
+    TimeKeeper* tkHoldVisitor;
+    Line* Line1;
+    PictureBox* picMedHome;
+    PictureBox* picMedVisitor;
+    QVector<Label*> lblMedHome;    // indexes 0..1
+    QVector<Label*> lblMedVisitor; // indexes 0..1
+    Label* Label18;
+    Label* Label17;
+    PictureBox* picWinnerHome;
+    PictureBox* picWinnerVisitor;
+    Shape* shpWinnerHome;
+    Shape* shpWinnerVisitor;
+    PictureBox* picHomePicContainer;
+    PictureBox* picVisitorPicContainer;
+    Image* imgHomePic;
+    Image* imgVisitorPic;
+    PictureBox* picIpponHome;
+    PictureBox* picIpponVisitor;
+    Label* lblIpponHome;
+    Label* lblIpponVisitor;
+    NumberLED* nledWHome;
+    NumberLED* nledYHome;
+    NumberLED* nledWVisitor;
+    NumberLED* nledYVisitor;
+    PictureBox* picHomeS;
+    PictureBox* picVisitorS;
+    QVector<Shape*> shpHomeS;    // indexes 1..4 (element 0 unused)
+    QVector<Shape*> shpVisitorS; // indexes 1..4 (element 0 unused)
+    Shape* shpObjectSelected;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    template <typename T>
+    T* Find(const char* name, int index = -1);
+    void BindControls();
+    void ConnectHandlers();
+
+    void StartStop();
+    void ShowHelp();
+    void ShowOptions();
+
+    // Item key handlers
+    void tledPeriod_KeyDown(qint16 KeyCode);
+    void ScoreDisplay_KeyDown(NumberLED* display, qint16 KeyCode);
+    void picHomeS_KeyDown(qint16 KeyCode);
+    void picVisitorS_KeyDown(qint16 KeyCode);
+    void picMedHome_KeyDown(qint16 KeyCode);
+    void picMedVisitor_KeyDown(qint16 KeyCode);
+    void picIpponHome_KeyDown(qint16 KeyCode);
+    void picIpponVisitor_KeyDown(qint16 KeyCode);
+    void picWinnerHome_KeyDown(qint16 KeyCode);
+    void picWinnerVisitor_KeyDown(qint16 KeyCode);
+    void mmcBuzzer_Done();
+
+    void ApplyShido(qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY,
+        qint16 opponentCode);
+    void ApplyMedical(qint16& count, qint16 KeyCode);
+
+    ClockEntryBuffer m_clockEntry;
+    bool m_loaded = false;
+};
+
+} // namespace kv

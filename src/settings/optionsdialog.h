@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+namespace kv {
+
+// The options dialog is reached through this one entry point, so that the
+// forms that open it (the splash screen, the scoreboard's F2) do not depend
+// on the dialog itself. The runner shows the dialog modal and returns when
+// it has been closed.
+void SetOptionsDialogRunner(std::function<void()> runner);
+// Runs the dialog; false (and nothing shown) while no dialog is installed.
+bool RunOptionsDialog();
+
+} // namespace kv

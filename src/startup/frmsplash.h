@@ -1,0 +1,44 @@
+#pragma once
+
+#include "display/form.h"
+
+#include <QStringList>
+
+namespace kv {
+
+class frmScoreboard;
+
+// "Version 1.0.2" from the build's own version number.
+QString VersionText();
+// True when the argument text (the command line without the program name)
+// is exactly "bypass".
+bool IsBypass(const QStringList& arguments);
+// The splash form's top-left corner in twips on a screen of the given size.
+QPointF SplashPosition(double screenWidthTwips, double screenHeightTwips, double formWidthTwips);
+
+// The program's first window: places itself, shows the version, has the
+// settings loaded and waits for a click that opens the scoreboard.
+class frmSplash final : public Form
+{
+    Q_OBJECT
+
+public:
+    static constexpr double DesignWidth = 6240;
+    static constexpr double DesignHeight = 3210;
+
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    // The load step. arguments: the command line without the program name.
+    // Returns true when the splash was bypassed and the scoreboard is open.
+    bool Load(const QStringList& arguments);
+    // Closes the splash and shows the scoreboard.
+    void GoScore();
+
+    // The scoreboard, once GoScore has opened it.
+    static frmScoreboard* Scoreboard();
+
+private:
+    void ConnectHandlers();
+};
+
+} // namespace kv
