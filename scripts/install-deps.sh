@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian 12 packages Korvelin needs to build, run and test.
+# Does nothing when they are all present already.
+set -eu
+
+PACKAGES="cmake g++ make pkg-config
+qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libegl-dev
+libx11-dev libxtst-dev libxkbcommon-dev
+fonts-liberation fonts-dejavu-core
+xvfb xauth x11-utils
+pulseaudio pulseaudio-utils
+clang-format"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+echo "Installing:$missing"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,404 @@
+#include "display/leds.h"
+
+#include "display/twips.h"
+#include "display/vbcolor.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace kv {
+
+namespace {
+
+constexpr int ColorMask = 0xFFFFFF;
+// The preview shows a handful of digits at most; longer captions are cut.
+constexpr qsizetype MaxPreviewCells = 16;
+
+// Sizes and paddings come from the layout scaling; a value that is not a
+// finite number is refused, a negative one taken as 0.
+bool AcceptLength(double value, double& stored)
+{
+    if (!std::isfinite(value))
+        return false;
+    const double length = std::max(0.0, value);
+    if (length == stored)
+        return false;
+    stored = length;
+    return true;
+}
+
+bool AcceptColor(int value, int& stored)
+{
+    const bool changed = (value & ColorMask) != (stored & ColorMask);
+    stored = value;
+    return changed;
+}
+
+bool AcceptLedType(int value, int& stored)
+{
+    const bool changed = LedStyleFromType(value) != LedStyleFromType(stored);
+    stored = value;
+    return changed;
+}
+
+// Paints the background and the cells of a display. The cells are laid out
+// in twips over the extent; the painter maps that space onto the widget, so
+// a widget sized otherwise than its extent shows everything scaled.
+void PaintCells(QPainter& painter, const QWidget& widget, const QSizeF& extent, const QList<LedCell>& cells,
+    int ledType, int litColor, int backColor)
+{
+    const QColor back = ToQColor(backColor);
+    painter.fillRect(widget.rect(), back);
+    if (extent.width() <= 0 || extent.height() <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(widget.width() / extent.width(), widget.height() / extent.height());
+    const QColor lit = ToQColor(litColor);
+    const QColor unlit = UnlitColor(lit, back);
+    const LedStyle style = LedStyleFromType(ledType);
+    for (const LedCell& cell : cells) {
+        if (cell.IsColon())
+            PaintColon(painter, cell.rect, lit);
+        else
+            PaintDigit(painter, cell.rect, CharacterSegments(cell.character), style, lit, unlit);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+// --- TimeLED ----------------------------------------------------------------
+
+TimeLED::TimeLED(QWidget* parent)
+    : WindowedControl(parent)
+    , m_units(ParseGroupList(m_groupUnits, 1))
+    , m_lengths(ParseGroupLengths(m_groupLengths))
+{
+    m_text = FormatTimeGroups(m_caption, m_units, m_lengths);
+    RefreshExtent();
+}
+
+void TimeLED::SetCaption(float seconds)
+{
+    m_caption = seconds;
+    RefreshText();
+}
+
+void TimeLED::SetGroupUnits(const QString& units)
+{
+    m_groupUnits = units;
+    m_units = ParseGroupList(units, 1);
+    RefreshText();
+}
+
+void TimeLED::SetGroupLengths(const QString& lengths)
+{
+    m_groupLengths = lengths;
+    const QList<int> parsed = ParseGroupLengths(lengths);
+    if (parsed == m_lengths)
+        return;
+    m_lengths = parsed;
+    RefreshExtent();
+    RefreshText();
+    update();
+}
+
+void TimeLED::SetLitColor(int color)
+{
+    if (AcceptColor(color, m_litColor))
+        update();
+}
+
+void TimeLED::SetBackColor(int color)
+{
+    if (AcceptColor(color, m_backColor))
+        update();
+}
+
+void TimeLED::SetBorderColor(int color)
+{
+    if (AcceptColor(color, m_borderColor))
+        update();
+}
+
+void TimeLED::SetLedType(int ledType)
+{
+    if (AcceptLedType(ledType, m_ledType))
+        update();
+}
+
+void TimeLED::SetSize(double size)
+{
+    if (AcceptLength(size, m_size))
+        RefreshExtent();
+}
+
+void TimeLED::SetPaddingH(double twips)
+{
+    if (AcceptLength(twips, m_paddings.horizontal))
+        RefreshExtent();
+}
+
+void TimeLED::SetPaddingV(double twips)
+{
+    if (AcceptLength(twips, m_paddings.vertical))
+        RefreshExtent();
+}
+
+void TimeLED::SetPaddingI(double twips)
+{
+    if (AcceptLength(twips, m_paddings.inner))
+        RefreshExtent();
+}
+
+void TimeLED::SetPaddingD(double twips)
+{
+    if (AcceptLength(twips, m_paddings.divider))
+        RefreshExtent();
+}
+
+void TimeLED::SetWidth(double) { }
+
+void TimeLED::SetHeight(double) { }
+
+void TimeLED::RefreshText()
+{
+    QString text = FormatTimeGroups(m_caption, m_units, m_lengths);
+    if (text == m_text)
+        return;
+    m_text = std::move(text);
+    update();
+}
+
+void TimeLED::RefreshExtent()
+{
+    const QSizeF extent = TimeLedExtent(m_size, m_paddings, m_lengths);
+    SetExtent(extent.width(), extent.height());
+    update();
+}
+
+void TimeLED::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QSizeF extent = TimeLedExtent(m_size, m_paddings, m_lengths);
+    PaintCells(
+        painter, *this, extent, LayoutCells(m_text, m_size, m_paddings), m_ledType, m_litColor, m_backColor);
+    if (extent.height() <= 0)
+        return;
+    // The frame is max(1, Size / 50) pixels at the display's own extent and
+    // scales with the widget beyond it.
+    const double scale = height() / TwipsToPixelsF(extent.height());
+    const double thickness = std::max(1.0, m_size / 50 * scale);
+    const QRectF outer(rect());
+    QPainterPath frame;
+    frame.addRect(outer);
+    frame.addRect(outer.adjusted(thickness, thickness, -thickness, -thickness));
+    frame.setFillRule(Qt::OddEvenFill);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(frame, ToQColor(m_borderColor));
+}
+
+// --- NumberLED --------------------------------------------------------------
+
+NumberLED::NumberLED(QWidget* parent)
+    : WindowedControl(parent)
+{
+    m_text = FormatNumber(m_value, DecimalDigitCount(m_max));
+    RefreshExtent();
+}
+
+void NumberLED::SetValue(int value)
+{
+    m_value = std::clamp(value, static_cast<int>(std::numeric_limits<qint16>::min()),
+        static_cast<int>(std::numeric_limits<qint16>::max()));
+    RefreshText();
+}
+
+void NumberLED::SetCaption(const QString& text)
+{
+    // A plain integer: an optional sign and decimal digits, nothing else.
+    static const QRegularExpression plainInteger(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!plainInteger.match(text).hasMatch())
+        return;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return;
+    SetValue(value);
+}
+
+void NumberLED::SetMax(int max)
+{
+    const int before = DecimalDigitCount(m_max);
+    m_max = max;
+    if (DecimalDigitCount(m_max) == before)
+        return;
+    RefreshExtent();
+    RefreshText();
+}
+
+void NumberLED::SetLitColor(int color)
+{
+    if (AcceptColor(color, m_litColor))
+        update();
+}
+
+void NumberLED::SetBackColor(int color)
+{
+    if (AcceptColor(color, m_backColor))
+        update();
+}
+
+void NumberLED::SetLedType(int ledType)
+{
+    if (AcceptLedType(ledType, m_ledType))
+        update();
+}
+
+void NumberLED::SetSize(double size)
+{
+    if (AcceptLength(size, m_size))
+        RefreshExtent();
+}
+
+void NumberLED::SetPaddingH(double twips)
+{
+    if (AcceptLength(twips, m_paddings.horizontal))
+        RefreshExtent();
+}
+
+void NumberLED::SetPaddingV(double twips)
+{
+    if (AcceptLength(twips, m_paddings.vertical))
+        RefreshExtent();
+}
+
+void NumberLED::SetPaddingI(double twips)
+{
+    if (AcceptLength(twips, m_paddings.inner))
+        RefreshExtent();
+}
+
+void NumberLED::SetWidth(double) { }
+
+void NumberLED::SetHeight(double) { }
+
+void NumberLED::RefreshText()
+{
+    QString text = FormatNumber(m_value, DecimalDigitCount(m_max));
+    if (text == m_text)
+        return;
+    m_text = std::move(text);
+    update();
+}
+
+void NumberLED::RefreshExtent()
+{
+    const QSizeF extent = NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max));
+    SetExtent(extent.width(), extent.height());
+    update();
+}
+
+void NumberLED::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintCells(painter, *this, NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max)),
+        LayoutCells(m_text, m_size, m_paddings), m_ledType, m_litColor, m_backColor);
+}
+
+// --- PolyLED ----------------------------------------------------------------
+
+namespace {
+
+// The preview shows digit cells only: a colon or any other character is a
+// blank cell, and an empty caption one blank cell.
+QString PreviewText(const QString& caption)
+{
+    QString text = caption.isEmpty() ? QStringLiteral(" ") : caption.left(MaxPreviewCells);
+    for (QChar& character : text) {
+        if (character == QLatin1Char(':'))
+            character = QLatin1Char(' ');
+    }
+    return text;
+}
+
+LedPaddings PreviewPaddings(double size)
+{
+    LedPaddings paddings;
+    paddings.horizontal = size * 1.5;
+    paddings.vertical = size * 1.5;
+    return paddings;
+}
+
+} // namespace
+
+PolyLED::PolyLED(QWidget* parent)
+    : WindowedControl(parent)
+{
+    SetTabStop(false);
+    setFocusPolicy(Qt::NoFocus);
+    RefreshExtent();
+}
+
+void PolyLED::SetCaption(const QString& text)
+{
+    if (text == m_caption)
+        return;
+    const bool resized = PreviewText(text).size() != PreviewText(m_caption).size();
+    m_caption = text;
+    if (resized)
+        RefreshExtent();
+    update();
+}
+
+void PolyLED::SetLitColor(int color)
+{
+    if (AcceptColor(color, m_litColor))
+        update();
+}
+
+void PolyLED::SetBackColor(int color)
+{
+    if (AcceptColor(color, m_backColor))
+        update();
+}
+
+void PolyLED::SetLedType(int ledType)
+{
+    if (AcceptLedType(ledType, m_ledType))
+        update();
+}
+
+void PolyLED::SetSize(double size)
+{
+    if (AcceptLength(size, m_size))
+        RefreshExtent();
+}
+
+void PolyLED::SetWidth(double) { }
+
+void PolyLED::SetHeight(double) { }
+
+void PolyLED::RefreshExtent()
+{
+    const QSizeF extent = PolyLedExtent(m_size, static_cast<int>(PreviewText(m_caption).size()));
+    SetExtent(extent.width(), extent.height());
+    update();
+}
+
+void PolyLED::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QString text = PreviewText(m_caption);
+    PaintCells(painter, *this, PolyLedExtent(m_size, static_cast<int>(text.size())),
+        LayoutCells(text, m_size, PreviewPaddings(m_size)), m_ledType, m_litColor, m_backColor);
+}
+
+} // namespace kv

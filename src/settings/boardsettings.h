@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+
+namespace kv {
+
+// Everything the operator can adjust, one field per settings key, each named
+// exactly as its key. Colours are 0x00BBGGRR; keys are Windows virtual-key codes.
+struct BoardSettingsRecord
+{
+    // "ColorSettings"
+    qint32 TimeColor = 0;
+    qint32 LEDBack = 0;
+    qint32 HoldColor = 0;
+    qint32 ScoreColor = 0;
+    qint32 FormBack = 0;
+    qint32 LEDSelected = 0;
+    qint32 BorderColor = 0;
+    qint16 LEDSelectedWidth = 0;
+    // "KeySettings"
+    qint16 StartStopPeriodClockKey = 0;
+    qint16 ResetPeriodClockKey = 0;
+    qint16 ClearKey = 0;
+    qint16 BuzzerKey = 0;
+    QString BuzzerFile;
+    qint32 NumLockForce = 0;
+    // "TextSettings"
+    QString TitleText;
+    QString HomeText;
+    QString VisitorText;
+    // "PicSettings"
+    QString HomePic;
+    QString VisitorPic;
+    qint16 LEDType = 0;
+
+    friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
+};
+
+// The process-wide settings: empty until LoadBoardSettings() runs at start-up,
+// then changed only by the options dialog's OK.
+extern BoardSettingsRecord BoardSettings;
+
+// The folder that holds the program's executable, with native separators.
+QString ProgramFolder();
+
+// The record a fresh store gives (LEDSelected follows FormBack).
+BoardSettingsRecord DefaultBoardSettings();
+
+// Fills BoardSettings from the settings store. Absent keys, and stored values
+// that are not numbers where one is expected or lie outside what the options
+// dialog can produce, give the defaults.
+void LoadBoardSettings();
+
+// Writes the keys of one saving group (1 colours, 2 keys and buzzer file,
+// 3 NumLock mode, 4 names, 5 pictures and digit style) from BoardSettings.
+// Returns false when a write failed or the group does not exist.
+bool SaveBoardSettingsGroup(int group);
+
+// Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
+bool SaveIsKeyCode();
+
+// Groups 1 to 5 and the marker, in that order; false if any write failed.
+bool SaveAllBoardSettings();
+
+} // namespace kv
