@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QPainter>
@@ -161,7 +162,21 @@ CommandButton::CommandButton(QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_button);
+    m_button->installEventFilter(this);
     connect(m_button, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+bool CommandButton::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter presses the focused button, as Space does, on any form.
+    if (watched == m_button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_button->click();
+            return true;
+        }
+    }
+    return Control::eventFilter(watched, event);
 }
 
 QString CommandButton::Caption() const
