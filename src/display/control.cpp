@@ -78,10 +78,12 @@ void Control::SetHeight(double twips)
 
 void Control::Move(double left, double top, double width, double height)
 {
+    m_holdGeometry = true;
     m_left = left;
     m_top = top;
-    m_width = width;
-    m_height = height;
+    SetWidth(width);
+    SetHeight(height);
+    m_holdGeometry = false;
     ApplyGeometry();
 }
 
@@ -94,6 +96,8 @@ void Control::SetExtent(double widthTwips, double heightTwips)
 
 void Control::ApplyGeometry()
 {
+    if (m_holdGeometry)
+        return;
     const int x0 = TwipsToPixelEdge(m_left);
     const int y0 = TwipsToPixelEdge(m_top);
     const int x1 = TwipsToPixelEdge(m_left + m_width);

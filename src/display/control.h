@@ -43,6 +43,8 @@ public:
     // Displays whose extent follows from their own properties ignore these.
     virtual void SetWidth(double twips);
     virtual void SetHeight(double twips);
+    // Places the control in one step. The extent goes through SetWidth and
+    // SetHeight, so a display whose extent follows its own properties keeps it.
     void Move(double left, double top, double width, double height);
 
     // Design visibility: true unless the control itself is hidden (a control
@@ -74,6 +76,8 @@ private:
     double m_top = 0;
     double m_width = 0;
     double m_height = 0;
+    // While set, geometry changes are collected and applied once by Move.
+    bool m_holdGeometry = false;
     bool m_pressed = false;
 };
 

@@ -3,6 +3,10 @@
 #include "display/control.h"
 #include "display/twips.h"
 
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <QWindowStateChangeEvent>
+
 #include <cmath>
 
 namespace kv {
@@ -50,6 +54,18 @@ int Form::WindowState() const
     if (states & Qt::WindowMaximized || states & Qt::WindowFullScreen)
         return 2;
     return 0;
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<const QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) {
+        QResizeEvent resize(size(), size());
+        QCoreApplication::sendEvent(this, &resize);
+    }
 }
 
 } // namespace kv

@@ -37,6 +37,12 @@ public:
     // 0 normal, 1 minimised, 2 maximised.
     int WindowState() const;
 
+protected:
+    // Leaving the minimised state raises a resize even where the window
+    // system sends none because the size stayed: a layout skipped while the
+    // window was minimised is brought up to date on restore.
+    void changeEvent(QEvent* event) override;
+
 private:
     QList<QObject*> m_controls;
 };

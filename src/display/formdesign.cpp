@@ -84,7 +84,8 @@ QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design)
     // Tab order by tab index.
     std::vector<WindowedControl*> windowed;
     for (QObject* control : form.Controls()) {
-        if (auto* focusable = qobject_cast<WindowedControl*>(control); focusable && focusable->focusPolicy() != Qt::NoFocus)
+        if (auto* focusable = qobject_cast<WindowedControl*>(control);
+            focusable && focusable->focusPolicy() != Qt::NoFocus)
             windowed.push_back(focusable);
     }
     std::stable_sort(windowed.begin(), windowed.end(),

@@ -88,19 +88,22 @@ frmSplash::frmSplash(QWidget* parent)
 void frmSplash::ConnectHandlers()
 {
     for (const char* name :
-        {"frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2"}) {
+        { "frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2" }) {
         auto* control = ControlAs<kv::Control>(QString::fromLatin1(name));
         connect(control, &kv::Control::Click, this, &frmSplash::GoScore);
     }
-    connect(ControlAs<CommandButton>(QStringLiteral("cmdHelp")), &kv::Control::Click, this, [] { ShowHelpWindow(); });
-    connect(ControlAs<CommandButton>(QStringLiteral("cmdOptions")), &kv::Control::Click, this, [] { RunOptionsDialog(); });
+    connect(ControlAs<CommandButton>(QStringLiteral("cmdHelp")), &kv::Control::Click, this,
+        [] { ShowHelpWindow(); });
+    connect(ControlAs<CommandButton>(QStringLiteral("cmdOptions")), &kv::Control::Click, this,
+        [] { RunOptionsDialog(); });
 }
 
 bool frmSplash::Load(const QStringList& arguments)
 {
     const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
     resize(width(), TwipsToPixelEdge(3240));
-    const QPointF topLeft = SplashPosition(screen.width() * TwipsPerPixel, screen.height() * TwipsPerPixel, Width());
+    const QPointF topLeft
+        = SplashPosition(screen.width() * TwipsPerPixel, screen.height() * TwipsPerPixel, Width());
     move(screen.x() + TwipsToPixelEdge(topLeft.x()), screen.y() + TwipsToPixelEdge(topLeft.y()));
     ControlAs<kv::Control>(QStringLiteral("frameSplash"))->SetHeight(3120);
     ControlAs<Label>(QStringLiteral("lblVersion"))->SetCaption(VersionText());

@@ -70,7 +70,7 @@ QPixmap ProductLogo(qreal devicePixelRatio)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (const int side : {16, 32, 48, 64, 128, 256}) {
+    for (const int side : { 16, 32, 48, 64, 128, 256 }) {
         QPixmap pixmap(side, side);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -12,7 +12,7 @@ ClockSource* g_defaultClock = &g_steadyClock;
 qint64 SteadyClockSource::NowNanoseconds() const
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+        std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 

@@ -5,8 +5,7 @@ namespace kv {
 TimeKeeper::TimeKeeper(QObject* parent)
     : QObject(parent)
     , m_clock(ClockSource::Default())
-{
-}
+{ }
 
 qint64 TimeKeeper::ElapsedRaw() const
 {

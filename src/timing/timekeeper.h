@@ -41,7 +41,7 @@ private:
     ClockSource* m_clock;
     bool m_running = false;
     int m_countDirection = 0;
-    Fixed4 m_base;            // Time when the current run started (or the frozen value)
+    Fixed4 m_base; // Time when the current run started (or the frozen value)
     qint64 m_startNanoseconds = 0;
 };
 

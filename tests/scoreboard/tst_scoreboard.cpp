@@ -92,10 +92,12 @@ void TestScoreboard::design_positions_data()
     QTest::newRow("title") << "lblTitle" << -1 << QRect(120, 0, 9255, 855) << "Label";
     QTest::newRow("contest frame") << "shpContestTime" << -1 << QRect(2745, 960, 3990, 2055) << "Shape";
     QTest::newRow("visitor name") << "lblVisitorName" << -1 << QRect(6900, 1115, 2600, 495) << "Label";
-    QTest::newRow("hold display in container") << "nledHoldHome" << -1 << QRect(360, 120, 0, 0) << "NumberLED";
+    QTest::newRow("hold display in container")
+        << "nledHoldHome" << -1 << QRect(360, 120, 0, 0) << "NumberLED";
     QTest::newRow("medical cross 0") << "lblMedHome" << 0 << QRect(600, 30, 615, 615) << "Label";
     QTest::newRow("ippon label above") << "lblIpponHome" << -1 << QRect(0, -30, 495, 495) << "Label";
-    QTest::newRow("visitor ippon mark") << "picIpponVisitor" << -1 << QRect(5085, 4260, 495, 495) << "PictureBox";
+    QTest::newRow("visitor ippon mark")
+        << "picIpponVisitor" << -1 << QRect(5085, 4260, 495, 495) << "PictureBox";
     QTest::newRow("fourth shido lamp") << "shpVisitorS" << 4 << QRect(480, 60, 255, 375) << "Shape";
     QTest::newRow("S4-H wider") << "Label2" << -1 << QRect(60, 480, 1095, 615) << "Label";
     QTest::newRow("side picture") << "imgVisitorPic" << -1 << QRect(0, 0, 0, 0) << "Image";
@@ -156,16 +158,18 @@ void TestScoreboard::design_hiddenAndTabStops()
     // Tab from the contest clock: the two osaekomi containers, then the first medical mark.
     board->tledPeriod->setFocus();
     QCOMPARE(QApplication::focusWidget(), board->tledPeriod);
-    const QStringList expected = {"picContainerHoldHome", "picContainerHoldVisitor", "picMedHome", "picMedVisitor",
-        "picIpponHome", "nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor", "picIpponVisitor", "picHomeS",
-        "picVisitorS", "picHomePicContainer", "picVisitorPicContainer", "tledPeriod"};
+    const QStringList expected
+        = { "picContainerHoldHome", "picContainerHoldVisitor", "picMedHome", "picMedVisitor", "picIpponHome",
+              "nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor", "picIpponVisitor", "picHomeS",
+              "picVisitorS", "picHomePicContainer", "picVisitorPicContainer", "tledPeriod" };
     for (const QString& name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
         if (name.startsWith(QLatin1String("picContainerHold"))) {
             // The frame stays on the contest clock.
             QVERIFY(board->shpObjectSelected->Visible());
-            QCOMPARE(board->shpObjectSelected->Left(), board->tledPeriod->Left() - 15 * BoardSettings.LEDSelectedWidth);
+            QCOMPARE(board->shpObjectSelected->Left(),
+                board->tledPeriod->Left() - 15 * BoardSettings.LEDSelectedWidth);
         }
     }
 }
@@ -173,7 +177,7 @@ void TestScoreboard::design_hiddenAndTabStops()
 void TestScoreboard::reset_restoresTypedLengthAndClearsEverything()
 {
     Board board;
-    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Enter})
+    for (const Qt::Key key : { Qt::Key_3, Qt::Key_Enter })
         QTest::keyClick(board->tledPeriod, key);
     QCOMPARE(PeriodLength, Fixed4::FromSeconds(180));
     board->AllKeyCode(83);
@@ -202,10 +206,12 @@ void TestScoreboard::reset_restoresTypedLengthAndClearsEverything()
 void TestScoreboard::reset_zeroesBlankScoreDisplays()
 {
     Board board;
-    for (NumberLED* display : {board->nledWHome, board->nledYHome, board->nledWVisitor, board->nledYVisitor})
+    for (NumberLED* display :
+        { board->nledWHome, board->nledYHome, board->nledWVisitor, board->nledYVisitor })
         display->SetValue(-1);
     board->ResetMatch();
-    for (NumberLED* display : {board->nledWHome, board->nledYHome, board->nledWVisitor, board->nledYVisitor})
+    for (NumberLED* display :
+        { board->nledWHome, board->nledYHome, board->nledWVisitor, board->nledYVisitor })
         QCOMPARE(display->Value(), 0);
 }
 
@@ -272,7 +278,7 @@ void TestScoreboard::startStop_withPin()
 void TestScoreboard::arrows_withClockStopped_leavePinAlone()
 {
     Board board;
-    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down}) {
+    for (const Qt::Key key : { Qt::Key_Left, Qt::Key_Right, Qt::Key_Down }) {
         QTest::keyClick(board->picContainerHoldHome, key);
         QCOMPARE(board->TimePin, 0);
         QVERIFY(!board->tkHoldHome->Running());
@@ -460,7 +466,8 @@ void TestScoreboard::typedLength()
     board->AllKeyCode(37);
     board.Advance(2000);
     for (const QChar c : typed)
-        QTest::keyClick(board->tledPeriod, c == u'.' ? Qt::Key_Period : Qt::Key(Qt::Key_0 + (c.unicode() - u'0')));
+        QTest::keyClick(
+            board->tledPeriod, c == u'.' ? Qt::Key_Period : Qt::Key(Qt::Key_0 + (c.unicode() - u'0')));
     QTest::keyClick(board->tledPeriod, Qt::Key_Return);
     if (tenths < 0) {
         QVERIFY(board->tkPeriod->Running());
@@ -538,7 +545,7 @@ void TestScoreboard::missingBuzzerFile_playsNothingAndDoesNotBlock()
 {
     Board board;
     const QString good = BoardSettings.BuzzerFile;
-    for (const QString& bad : {QStringLiteral("/nonexistent/buzzer.wav"), QString(), QDir::tempPath()}) {
+    for (const QString& bad : { QStringLiteral("/nonexistent/buzzer.wav"), QString(), QDir::tempPath() }) {
         BoardSettings.BuzzerFile = bad;
         board->AllKeyCode(66);
         QCOMPARE(board.player.Plays(), 0);
@@ -572,7 +579,8 @@ void TestScoreboard::holdDisplayClick_focusesContainer()
     QTest::mouseClick(board->nledHoldVisitor, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), board->picContainerHoldVisitor);
     // The frame did not follow: it is still around the waza-ari display.
-    QCOMPARE(board->shpObjectSelected->Left(), board->nledWHome->Left() - 15 * BoardSettings.LEDSelectedWidth);
+    QCOMPARE(
+        board->shpObjectSelected->Left(), board->nledWHome->Left() - 15 * BoardSettings.LEDSelectedWidth);
     QTest::keyClick(board->picContainerHoldVisitor, Qt::Key_S);
     QVERIFY(board->tkPeriod->Running());
 }

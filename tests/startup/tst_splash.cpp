@@ -68,7 +68,8 @@ void TestSplash::versionFromTheBuild()
     QCOMPARE(VersionText(), QStringLiteral("Version 1.0.2"));
     auto* splash = new frmSplash;
     splash->Load({});
-    QCOMPARE(splash->ControlAs<Label>(QStringLiteral("lblVersion"))->Caption(), QStringLiteral("Version 1.0.2"));
+    QCOMPARE(
+        splash->ControlAs<Label>(QStringLiteral("lblVersion"))->Caption(), QStringLiteral("Version 1.0.2"));
     QCOMPARE(splash->height(), 216); // 3240 twips
     splash->close();
     delete splash;
@@ -78,12 +79,12 @@ void TestSplash::bypass_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("bypassed");
-    QTest::newRow("bypass") << QStringList{"bypass"} << true;
-    QTest::newRow("no argument") << QStringList{} << false;
-    QTest::newRow("other case") << QStringList{"Bypass"} << false;
-    QTest::newRow("upper case") << QStringList{"BYPASS"} << false;
-    QTest::newRow("further word") << QStringList{"bypass", "now"} << false;
-    QTest::newRow("padded") << QStringList{" bypass"} << false;
+    QTest::newRow("bypass") << QStringList { "bypass" } << true;
+    QTest::newRow("no argument") << QStringList {} << false;
+    QTest::newRow("other case") << QStringList { "Bypass" } << false;
+    QTest::newRow("upper case") << QStringList { "BYPASS" } << false;
+    QTest::newRow("further word") << QStringList { "bypass", "now" } << false;
+    QTest::newRow("padded") << QStringList { " bypass" } << false;
 }
 
 void TestSplash::bypass()
@@ -106,7 +107,7 @@ void TestSplash::clickOnLabelOpensScoreboard_data()
 {
     QTest::addColumn<QString>("name");
     for (const char* name :
-        {"frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2"})
+        { "frameSplash", "picLogo", "lblName", "lblVersion", "lblClick", "lblMadeBy", "Label1", "Label2" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -139,7 +140,8 @@ void TestSplash::clickOnButtonsKeepsSplash()
     splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
     QTest::mouseClick(splash->ControlAs<CommandButton>(QStringLiteral("cmdHelp"))->Button(), Qt::LeftButton);
-    QTest::mouseClick(splash->ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Button(), Qt::LeftButton);
+    QTest::mouseClick(
+        splash->ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Button(), Qt::LeftButton);
     QCOMPARE(helpShown, 1);
     QCOMPARE(optionsShown, 1);
     QVERIFY(splash->isVisible());
@@ -175,7 +177,8 @@ void TestSplash::optionsBeforeScoreboard_giveItsColours()
     splash->setAttribute(Qt::WA_DeleteOnClose, false);
     splash->Load({});
     splash->show();
-    QTest::mouseClick(splash->ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Button(), Qt::LeftButton);
+    QTest::mouseClick(
+        splash->ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Button(), Qt::LeftButton);
     QTest::mouseClick(splash->ControlAs<QWidget>(QStringLiteral("lblName")), Qt::LeftButton);
     frmScoreboard* board = frmSplash::Scoreboard();
     QVERIFY(board);
@@ -192,7 +195,8 @@ void TestSplash::designSize()
     auto* logo = splash.ControlAs<PictureBox>(QStringLiteral("picLogo"));
     QCOMPARE(logo->Width(), 2070.0);
     QCOMPARE(logo->Height(), 2100.0);
-    QCOMPARE(splash.ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Caption(), QStringLiteral("&Options"));
+    QCOMPARE(
+        splash.ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Caption(), QStringLiteral("&Options"));
 }
 
 QTEST_MAIN(TestSplash)
