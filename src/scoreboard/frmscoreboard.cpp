@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <limits>
 #include <stdexcept>
 
 namespace kv {
@@ -63,8 +64,7 @@ frmScoreboard::~frmScoreboard()
     mmcBuzzer->SetCommand(QStringLiteral("Close"));
 }
 
-template <typename T>
-T* frmScoreboard::Find(const char* name, int index)
+template <typename T> T* frmScoreboard::Find(const char* name, int index)
 {
     T* control = ControlAs<T>(QString::fromLatin1(name), index);
     if (!control)
@@ -96,8 +96,8 @@ void frmScoreboard::BindControls()
     Line1 = Find<Line>("Line1");
     picMedHome = Find<PictureBox>("picMedHome");
     picMedVisitor = Find<PictureBox>("picMedVisitor");
-    lblMedHome = {Find<Label>("lblMedHome", 0), Find<Label>("lblMedHome", 1)};
-    lblMedVisitor = {Find<Label>("lblMedVisitor", 0), Find<Label>("lblMedVisitor", 1)};
+    lblMedHome = { Find<Label>("lblMedHome", 0), Find<Label>("lblMedHome", 1) };
+    lblMedVisitor = { Find<Label>("lblMedVisitor", 0), Find<Label>("lblMedVisitor", 1) };
     Label18 = Find<Label>("Label18");
     Label17 = Find<Label>("Label17");
     picWinnerHome = Find<PictureBox>("picWinnerHome");
@@ -118,10 +118,10 @@ void frmScoreboard::BindControls()
     nledYVisitor = Find<NumberLED>("nledYVisitor");
     picHomeS = Find<PictureBox>("picHomeS");
     picVisitorS = Find<PictureBox>("picVisitorS");
-    shpHomeS = {nullptr, Find<Shape>("shpHomeS", 1), Find<Shape>("shpHomeS", 2), Find<Shape>("shpHomeS", 3),
-        Find<Shape>("shpHomeS", 4)};
-    shpVisitorS = {nullptr, Find<Shape>("shpVisitorS", 1), Find<Shape>("shpVisitorS", 2),
-        Find<Shape>("shpVisitorS", 3), Find<Shape>("shpVisitorS", 4)};
+    shpHomeS = { nullptr, Find<Shape>("shpHomeS", 1), Find<Shape>("shpHomeS", 2), Find<Shape>("shpHomeS", 3),
+        Find<Shape>("shpHomeS", 4) };
+    shpVisitorS = { nullptr, Find<Shape>("shpVisitorS", 1), Find<Shape>("shpVisitorS", 2),
+        Find<Shape>("shpVisitorS", 3), Find<Shape>("shpVisitorS", 4) };
     shpObjectSelected = Find<Shape>("shpObjectSelected");
 }
 
@@ -134,28 +134,31 @@ void frmScoreboard::ConnectHandlers()
     };
 
     // Contest clock: commands, then the typed contest length.
-    connect(tledPeriod, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { tledPeriod_KeyDown(keyCode); });
+    connect(tledPeriod, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { tledPeriod_KeyDown(keyCode); });
     connect(tledPeriod, &WindowedControl::KeyUp, this, keyUp);
     selects(tledPeriod);
 
     // Osaekomi containers carry the commands; the displays in them take no
     // keys and hand a click's focus to their container.
-    for (PictureBox* container : {picContainerHoldHome, picContainerHoldVisitor}) {
+    for (PictureBox* container : { picContainerHoldHome, picContainerHoldVisitor }) {
         connect(container, &WindowedControl::KeyDown, this, commandKeys);
         connect(container, &WindowedControl::KeyUp, this, keyUp);
     }
-    connect(nledHoldHome, &kv::Control::Click, this, [this] { picContainerHoldHome->setFocus(Qt::MouseFocusReason); });
-    connect(nledHoldVisitor, &kv::Control::Click, this, [this] { picContainerHoldVisitor->setFocus(Qt::MouseFocusReason); });
+    connect(nledHoldHome, &kv::Control::Click, this,
+        [this] { picContainerHoldHome->setFocus(Qt::MouseFocusReason); });
+    connect(nledHoldVisitor, &kv::Control::Click, this,
+        [this] { picContainerHoldVisitor->setFocus(Qt::MouseFocusReason); });
 
     // The side-picture containers are tab stops too: every key pressed on the
     // board reaches the commands, wherever the focus rests.
-    for (PictureBox* container : {picHomePicContainer, picVisitorPicContainer}) {
+    for (PictureBox* container : { picHomePicContainer, picVisitorPicContainer }) {
         connect(container, &WindowedControl::KeyDown, this, commandKeys);
         connect(container, &WindowedControl::KeyUp, this, keyUp);
     }
 
     // Score displays: commands, then the typed entry.
-    for (NumberLED* display : {nledWHome, nledYHome, nledWVisitor, nledYVisitor}) {
+    for (NumberLED* display : { nledWHome, nledYHome, nledWVisitor, nledYVisitor }) {
         connect(display, &WindowedControl::KeyDown, this,
             [this, display](qint16 keyCode, qint16) { ScoreDisplay_KeyDown(display, keyCode); });
         connect(display, &WindowedControl::KeyUp, this, keyUp);
@@ -164,24 +167,28 @@ void frmScoreboard::ConnectHandlers()
 
     // Shido panels: plus/minus and the mouse give and take back shido. Their
     // key-up is not handled.
-    connect(picHomeS, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { picHomeS_KeyDown(keyCode); });
+    connect(picHomeS, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picHomeS_KeyDown(keyCode); });
     connect(picVisitorS, &WindowedControl::KeyDown, this,
         [this](qint16 keyCode, qint16) { picVisitorS_KeyDown(keyCode); });
-    connect(picHomeS, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) { ShidoHome(button); });
+    connect(picHomeS, &kv::Control::MouseDown, this,
+        [this](qint16 button, qint16, double, double) { ShidoHome(button); });
     connect(picVisitorS, &kv::Control::MouseDown, this,
         [this](qint16 button, qint16, double, double) { ShidoVisitor(button); });
     selects(picHomeS);
     selects(picVisitorS);
 
     // Medical marks: keys on the display, buttons on the crosses.
-    connect(picMedHome, &WindowedControl::KeyDown, this, [this](qint16 keyCode, qint16) { picMedHome_KeyDown(keyCode); });
+    connect(picMedHome, &WindowedControl::KeyDown, this,
+        [this](qint16 keyCode, qint16) { picMedHome_KeyDown(keyCode); });
     connect(picMedVisitor, &WindowedControl::KeyDown, this,
         [this](qint16 keyCode, qint16) { picMedVisitor_KeyDown(keyCode); });
     connect(picMedHome, &WindowedControl::KeyUp, this, keyUp);
     connect(picMedVisitor, &WindowedControl::KeyUp, this, keyUp);
     for (Label* cross : lblMedHome) {
-        connect(cross, &kv::Control::MouseDown, this,
-            [this](qint16 button, qint16, double, double) { picMedHome_KeyDown(static_cast<qint16>(105 + 2 * button)); });
+        connect(cross, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) {
+            picMedHome_KeyDown(static_cast<qint16>(105 + 2 * button));
+        });
         connect(cross, &kv::Control::Click, this, [this] { picMedHome->setFocus(Qt::MouseFocusReason); });
     }
     for (Label* cross : lblMedVisitor) {
@@ -434,8 +441,8 @@ void frmScoreboard::picIpponVisitor_KeyDown(qint16 KeyCode)
 
 // ---------------------------------------------------------------- penalties and medical marks
 
-void frmScoreboard::ApplyShido(qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY,
-    qint16 opponentCode)
+void frmScoreboard::ApplyShido(
+    qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY, qint16 opponentCode)
 {
     if (ShidoDirection == 1 && penalty < 4) {
         ++penalty;
@@ -514,14 +521,18 @@ void frmScoreboard::picMedVisitor_KeyDown(qint16 KeyCode)
 
 void frmScoreboard::ObjectSelected(QWidget* SelectedObject)
 {
-    const auto gap = static_cast<qint16>(BoardSettings.LEDSelectedWidth * 15);
+    const int gap = BoardSettings.LEDSelectedWidth * 15;
     shpObjectSelected->SetVisible(false);
-    // Whatever goes wrong from here leaves the frame hidden.
+    // Whatever goes wrong from here leaves the frame hidden: no item, an item
+    // that is not placed in the form's own coordinates, or a gap too wide for
+    // the 16-bit twips the frame is measured in.
+    if (gap < std::numeric_limits<qint16>::min() || gap > std::numeric_limits<qint16>::max())
+        return;
     auto* item = qobject_cast<kv::Control*>(SelectedObject);
     if (!item || item->parentWidget() != this)
         return;
-    shpObjectSelected->Move(item->Left() - gap, item->Top() - gap, item->Width() + 2 * gap + 15,
-        item->Height() + 2 * gap + 15);
+    shpObjectSelected->Move(
+        item->Left() - gap, item->Top() - gap, item->Width() + 2 * gap + 15, item->Height() + 2 * gap + 15);
     shpObjectSelected->SetVisible(true);
 }
 
