@@ -49,8 +49,7 @@ qint16 ShiftState(Qt::KeyboardModifiers modifiers)
 
 Control::Control(QWidget* parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void Control::SetLeft(double twips)
 {

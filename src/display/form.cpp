@@ -13,8 +13,7 @@ namespace kv {
 
 Form::Form(QWidget* parent)
     : QWidget(parent, Qt::Window)
-{
-}
+{ }
 
 void Form::AddControl(QObject* control)
 {
@@ -38,6 +37,16 @@ double Form::Width() const
 double Form::Height() const
 {
     return frameGeometry().height() * TwipsPerPixel;
+}
+
+double Form::ScaleWidth() const
+{
+    return width() * TwipsPerPixel;
+}
+
+double Form::ScaleHeight() const
+{
+    return height() * TwipsPerPixel;
 }
 
 void Form::SetClientSize(double widthTwips, double heightTwips)

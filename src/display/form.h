@@ -22,8 +22,7 @@ public:
     void AddControl(QObject* control);
     // The control of that name; for a control array, the element of that index.
     QObject* Control(const QString& name, int index = -1) const;
-    template <typename T>
-    T* ControlAs(const QString& name, int index = -1) const
+    template <typename T> T* ControlAs(const QString& name, int index = -1) const
     {
         return qobject_cast<T*>(Control(name, index));
     }
@@ -32,6 +31,11 @@ public:
     // size where no window manager adds a frame).
     double Width() const;
     double Height() const;
+    // Client area in twips. Unlike the outer size it is known before the
+    // window is first shown and does not change when the window system adds
+    // or changes the frame.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
     // Sets the client area in twips.
     void SetClientSize(double widthTwips, double heightTwips);
     // 0 normal, 1 minimised, 2 maximised.

@@ -17,7 +17,8 @@ qint32 DesignWidth = 0;
 
 namespace {
 
-enum Field : unsigned {
+enum Field : unsigned
+{
     FLeft = 1u << 0,
     FTop = 1u << 1,
     FHeight = 1u << 2,
@@ -93,8 +94,8 @@ void RecordLayout(const Form& form)
 {
     const QList<QObject*>& controls = form.Controls();
     LayoutTable = QVector<ControlLayout>(controls.size() + 1);
-    DesignHeight = static_cast<qint32>(RoundHalfEven(form.Height()));
-    DesignWidth = static_cast<qint32>(RoundHalfEven(form.Width()));
+    DesignHeight = static_cast<qint32>(RoundHalfEven(form.ScaleHeight()));
+    DesignWidth = static_cast<qint32>(RoundHalfEven(form.ScaleWidth()));
     int n = 0;
     for (QObject* control : controls) {
         const QString type = TypeName(control);
@@ -142,9 +143,10 @@ void StretchLayout(Form& form)
     if (form.WindowState() == 1 || DesignWidth == 0 || DesignHeight == 0)
         return;
     // Ratios in single precision, as the layout has always been scaled.
-    const float widthRatio = static_cast<float>(form.Width()) / static_cast<float>(DesignWidth);
-    const float heightRatio = static_cast<float>(form.Height()) / static_cast<float>(DesignHeight);
-    const auto position = [](float ratio, qint32 v) { return static_cast<double>(ratio * static_cast<float>(v)); };
+    const float widthRatio = static_cast<float>(form.ScaleWidth()) / static_cast<float>(DesignWidth);
+    const float heightRatio = static_cast<float>(form.ScaleHeight()) / static_cast<float>(DesignHeight);
+    const auto position
+        = [](float ratio, qint32 v) { return static_cast<double>(ratio * static_cast<float>(v)); };
     const auto extent = [](float ratio, qint32 v) {
         return AtLeastOne(static_cast<double>(ratio) * static_cast<double>(v));
     };
@@ -198,7 +200,8 @@ void SetLedType(const Form& form, qint32 ledType)
 {
     for (QObject* control : form.Controls()) {
         const QString type = TypeName(control);
-        if (type == QLatin1String("TimeLED") || type == QLatin1String("NumberLED") || type == QLatin1String("PolyLED"))
+        if (type == QLatin1String("TimeLED") || type == QLatin1String("NumberLED")
+            || type == QLatin1String("PolyLED"))
             control->setProperty("LedType", ledType);
     }
 }

@@ -33,14 +33,17 @@ struct ControlLayout
 
 // The layout snapshot, replaced whole by each RecordLayout.
 extern QVector<ControlLayout> LayoutTable;
-// The form's outer size in twips when the snapshot was taken.
+// The form's client size in twips when the snapshot was taken. The board
+// scales with its client area: the outer size is not known before the window
+// is first shown (the snapshot is taken before that), and scaling by it would
+// let the board overshoot the client area by the frame's share.
 extern qint32 DesignHeight;
 extern qint32 DesignWidth;
 
 // Takes the snapshot of every scalable control of the form and of its size.
 void RecordLayout(const Form& form);
-// Scales every recorded quantity by the ratio of the form's current size to
-// the snapshot's: horizontal positions by the width ratio, everything else
+// Scales every recorded quantity by the ratio of the form's current client
+// size to the snapshot's: horizontal positions by the width ratio, everything else
 // by the height ratio. Does nothing while the form is minimised.
 void StretchLayout(Form& form);
 double AtLeastOne(double x);
