@@ -1,0 +1,106 @@
+// The refresh cycle while the contest clock runs: a shown board at 1920x1080
+// (offscreen), clock running, RefreshTime followed by processing the paints
+// it caused, 1000 times. Time moves 50 ms per tick on a stepping clock, as
+// the 50 ms timer sees it, so every 20th tick changes the shown seconds and
+// repaints the contest clock; the others change nothing.
+//
+// Prints figures only.
+
+#include "display/controls.h"
+#include "display/leds.h"
+#include "scoreboard/frmscoreboard.h"
+#include "settings/boardsettings.h"
+#include "timing/clocksource.h"
+#include "timing/timekeeper.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QtCore/qtestsupport_core.h>
+#include <QtWidgets/qtestsupport_widgets.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Ticks = 1000;
+constexpr qint64 TickNs = 50'000'000;
+
+// Real time stands still between ticks; each tick moves it 50 ms on.
+class SteppingClock final : public kv::ClockSource
+{
+public:
+    qint64 NowNanoseconds() const override { return m_now; }
+    void Step() { m_now += TickNs; }
+
+private:
+    qint64 m_now = 1'000'000'000'000;
+};
+
+void Measure(const char* label, bool withHold)
+{
+    SteppingClock clock;
+    kv::ClockSource::SetDefault(&clock);
+    {
+        kv::BoardSettings = kv::DefaultBoardSettings();
+        kv::frmScoreboard form;
+        form.Load();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            std::printf("(the board window was not exposed)\n");
+        form.resize(1920, 1080);
+        QTest::qWait(100);
+        form.tmrClock1->SetEnabled(false); // only the measured calls refresh
+        form.tkPeriod->SetTime(kv::Fixed4::FromSeconds(599));
+        form.AllKeyCode(kv::BoardSettings.StartStopPeriodClockKey);
+        if (withHold)
+            form.AllKeyCode(37); // Left: Home's osaekomi runs too
+        QCoreApplication::processEvents();
+
+        std::vector<double> changed;
+        std::vector<double> unchanged;
+        QElapsedTimer total;
+        QElapsedTimer one;
+        total.start();
+        for (int i = 0; i < Ticks; ++i) {
+            clock.Step();
+            const float shown = form.tledPeriod->Caption();
+            one.start();
+            form.RefreshTime();
+            QCoreApplication::processEvents(); // the repaints of the changed displays
+            const double us = double(one.nsecsElapsed()) / 1000.0;
+            (form.tledPeriod->Caption() != shown ? changed : unchanged).push_back(us);
+        }
+        const double perTick = double(total.nsecsElapsed()) / 1000.0 / Ticks;
+        const auto mean = [](const std::vector<double>& v) {
+            double sum = 0;
+            for (const double x : v)
+                sum += x;
+            return v.empty() ? 0.0 : sum / double(v.size());
+        };
+        const auto worst = [](const std::vector<double>& v) {
+            return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
+        };
+        std::printf("%-22s board %dx%d: %.1f us per tick over %d ticks (target <= 500 us)\n", label,
+            form.width(), form.height(), perTick, Ticks);
+        std::printf(
+            "%-22s   seconds changed: %3d ticks, mean %.1f us, max %.1f us; unchanged: %3d ticks, mean %.1f "
+            "us, max %.1f us\n",
+            "", int(changed.size()), mean(changed), worst(changed), int(unchanged.size()), mean(unchanged),
+            worst(unchanged));
+    }
+    kv::ClockSource::SetDefault(nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Measure("contest clock", false);
+    Measure("contest clock + hold", true);
+    return 0;
+}

@@ -1,0 +1,368 @@
+// The scoreboard driven by real key events: a private Xvfb server, the xcb
+// platform and XTest key presses, so that the keys go through the X server,
+// Qt's xcb keyboard handling and the key translator as the operator's do.
+// Time still comes from the fake clock of the board fixture.
+
+#include "boardfixture.h"
+#include "platform/keyboardstate.h"
+#include "platform/keytranslator.h"
+#include "xvfbserver.h"
+
+#include <QApplication>
+#include <QTest>
+
+#ifdef KORVELIN_HAVE_XVFB_SERVER
+#include <QLibrary>
+
+// Xlib last, and its macros that clash with Qt names undone.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#undef Bool
+#undef None
+#undef Status
+#undef KeyPress
+#undef KeyRelease
+#undef FocusIn
+#undef FocusOut
+#undef Success
+#undef Unsorted
+#undef CursorShape
+#endif
+
+using namespace kv;
+using kv::test::Board;
+
+namespace {
+
+// Why the real X server is missing; empty when it runs.
+QString& MissingServer()
+{
+    static QString why;
+    return why;
+}
+
+#ifdef KORVELIN_HAVE_XVFB_SERVER
+using FakeKeyEvent = int (*)(Display*, unsigned int keycode, int isPress, unsigned long delay);
+
+// XTest, loaded at run time: the library itself does not link it.
+FakeKeyEvent XTestFakeKey()
+{
+    static const FakeKeyEvent function = [] {
+        QLibrary library(QStringLiteral("Xtst"), 6);
+        return reinterpret_cast<FakeKeyEvent>(library.resolve("XTestFakeKeyEvent"));
+    }();
+    return function;
+}
+
+Display* QtDisplay()
+{
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->display() : nullptr;
+}
+
+// Presses or releases the key that carries keysym, as the keyboard would.
+bool SendKey(KeySym keysym, bool press)
+{
+    Display* display = QtDisplay();
+    const FakeKeyEvent fakeKey = XTestFakeKey();
+    if (display == nullptr || fakeKey == nullptr)
+        return false;
+    const ::KeyCode keycode = XKeysymToKeycode(display, keysym);
+    if (keycode == 0)
+        return false;
+    fakeKey(display, keycode, press ? 1 : 0, 0); // delay 0: at once
+    XFlush(display);
+    return true;
+}
+
+bool Tap(KeySym keysym)
+{
+    return SendKey(keysym, true) && SendKey(keysym, false);
+}
+#else
+using KeySym = unsigned long;
+using FakeKeyEvent = void*;
+FakeKeyEvent XTestFakeKey()
+{
+    return nullptr;
+}
+bool SendKey(KeySym, bool)
+{
+    return false;
+}
+bool Tap(KeySym)
+{
+    return false;
+}
+#define XK_Shift_L 0
+#define XK_s 0
+#define XK_b 0
+#define XK_r 0
+#define XK_7 0
+#define XK_equal 0
+#define XK_KP_3 0
+#define XK_KP_Enter 0
+#define XK_KP_Add 0
+#define XK_KP_Subtract 0
+#define XK_Left 0
+#define XK_Right 0
+#define XK_Up 0
+#define XK_Down 0
+#endif
+
+// Waits for the focus widget to be the one wanted, in the active window.
+bool FocusOn(QWidget* widget)
+{
+    widget->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
+    return QTest::qWaitFor([widget] { return widget->hasFocus() && widget->isActiveWindow(); }, 5000);
+}
+
+} // namespace
+
+class TestRealInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void shiftS_startsAndSStops();
+    void keypadEntry_data();
+    void keypadEntry();
+    void shidoKeys_data();
+    void shidoKeys();
+    void mainDigit_onYukoDisplay();
+    void arrows_chooseHoldSide_data();
+    void arrows_chooseHoldSide();
+    void resetKey_clearsTheContest();
+    void buzzerKey_playsOnceWhilePlaying();
+    void fullContest_owedBuzzerPaidByUp();
+};
+
+void TestRealInput::initTestCase()
+{
+    if (!MissingServer().isEmpty())
+        QSKIP(qPrintable(MissingServer()));
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    QVERIFY2(XTestFakeKey() != nullptr, "libXtst.so.6 cannot be loaded");
+    // The keys must come the way the operator's do: X keycodes, not Qt keys alone.
+    QVERIFY(PlatformKeySource() == KeySource::X11);
+    kv::test::UseTestSettingsStore();
+}
+
+void TestRealInput::shiftS_startsAndSStops()
+{
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+
+    QVERIFY(SendKey(XK_Shift_L, true));
+    QVERIFY(SendKey(XK_s, true));
+    QVERIFY(SendKey(XK_s, false));
+    QVERIFY(SendKey(XK_Shift_L, false));
+    QTRY_VERIFY(board->tkPeriod->Running());
+
+    QVERIFY(Tap(XK_s));
+    QTRY_VERIFY(!board->tkPeriod->Running());
+    QCOMPARE(board->tkPeriod->Time(), Fixed4::FromSeconds(120));
+}
+
+void TestRealInput::keypadEntry_data()
+{
+    QTest::addColumn<bool>("numLock");
+    QTest::addColumn<int>("seconds");
+    // With NumLock on the keypad types digits; with it off keypad 3 is Page
+    // Down, so Enter finds nothing typed and sets the clock to 0.
+    QTest::newRow("NumLock on: 3 minutes") << true << 180;
+    QTest::newRow("NumLock off: nothing typed") << false << 0;
+}
+
+void TestRealInput::keypadEntry()
+{
+    QFETCH(bool, numLock);
+    QFETCH(int, seconds);
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+    SetNumLock(numLock);
+    QTRY_COMPARE(NumLockIsOn(), numLock);
+
+    QVERIFY(Tap(XK_KP_3));
+    QVERIFY(Tap(XK_KP_Enter));
+    QTRY_COMPARE(PeriodLength, Fixed4::FromSeconds(seconds));
+    QCOMPARE(board->tkPeriod->Time(), Fixed4::FromSeconds(seconds));
+    QVERIFY(!board->tkPeriod->Running());
+    QCOMPARE(board->tledPeriod->Caption(), float(seconds));
+}
+
+void TestRealInput::shidoKeys_data()
+{
+    QTest::addColumn<QVector<KeySym>>("keys");
+    QTest::addColumn<int>("shido");
+    QTest::newRow("keypad plus") << QVector<KeySym> { XK_KP_Add } << 1;
+    QTest::newRow("main-keyboard plus") << QVector<KeySym> { XK_equal } << 1;
+    QTest::newRow("two, one taken back") << QVector<KeySym> { XK_KP_Add, XK_KP_Add, XK_KP_Subtract } << 1;
+}
+
+void TestRealInput::shidoKeys()
+{
+    QFETCH(QVector<KeySym>, keys);
+    QFETCH(int, shido);
+    Board board;
+    QVERIFY(FocusOn(board->picHomeS));
+    // Each key is waited for, so that a lost key cannot hide behind a later one.
+    int count = 0;
+    for (const KeySym key : keys) {
+        QVERIFY(Tap(key));
+        count += key == XK_KP_Subtract ? -1 : 1;
+        QTRY_COMPARE(int(board->PenaltySH), count);
+    }
+    QCOMPARE(int(board->PenaltySH), shido);
+    QCOMPARE(board->PenaltySV, 0);
+}
+
+void TestRealInput::mainDigit_onYukoDisplay()
+{
+    Board board;
+    const int wazaAri = board->nledWHome->Value();
+    QVERIFY(FocusOn(board->nledYHome));
+    QVERIFY(Tap(XK_7));
+    QTRY_COMPARE(board->nledYHome->Value(), 7);
+    QCOMPARE(board->nledWHome->Value(), wazaAri);
+    QVERIFY(!board->tkPeriod->Running());
+}
+
+void TestRealInput::arrows_chooseHoldSide_data()
+{
+    QTest::addColumn<KeySym>("arrow");
+    QTest::addColumn<int>("pin");
+    QTest::addColumn<bool>("homeRuns");
+    QTest::addColumn<bool>("visitorRuns");
+    QTest::newRow("Left: Home holds") << KeySym(XK_Left) << 37 << true << false;
+    QTest::newRow("Right: Visitor holds") << KeySym(XK_Right) << 39 << false << true;
+    QTest::newRow("Up: no hold") << KeySym(XK_Up) << 38 << false << false;
+    QTest::newRow("Down: clocks to zero") << KeySym(XK_Down) << 40 << false << false;
+}
+
+void TestRealInput::arrows_chooseHoldSide()
+{
+    QFETCH(KeySym, arrow);
+    QFETCH(int, pin);
+    QFETCH(bool, homeRuns);
+    QFETCH(bool, visitorRuns);
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+
+    // With the clock stopped an arrow chooses nothing.
+    QVERIFY(Tap(arrow));
+    QVERIFY(Tap(XK_s));
+    QTRY_VERIFY(board->tkPeriod->Running());
+    QCOMPARE(board->TimePin, 0);
+
+    QVERIFY(Tap(arrow));
+    QTRY_COMPARE(board->TimePin, pin);
+    QCOMPARE(board->tkHoldHome->Running(), homeRuns);
+    QCOMPARE(board->tkHoldVisitor->Running(), visitorRuns);
+    board.Advance(3000);
+    QCOMPARE(board->nledHoldHome->Value(), homeRuns ? 3 : 0);
+    QCOMPARE(board->nledHoldVisitor->Value(), visitorRuns ? 3 : 0);
+}
+
+void TestRealInput::resetKey_clearsTheContest()
+{
+    Board board;
+    QVERIFY(FocusOn(board->picHomeS));
+    QVERIFY(Tap(XK_KP_Add));
+    QVERIFY(Tap(XK_s));
+    QTRY_VERIFY(board->tkPeriod->Running());
+    QCOMPARE(board->PenaltySH, 1);
+    board.Advance(10'000);
+
+    QVERIFY(Tap(XK_r));
+    QTRY_VERIFY(!board->tkPeriod->Running());
+    QCOMPARE(board->tkPeriod->Time(), Fixed4::FromSeconds(120));
+    QCOMPARE(board->PenaltySH, 0);
+    QCOMPARE(board->TimePin, 38);
+    QCOMPARE(board->tledPeriod->Caption(), 120.0f);
+}
+
+void TestRealInput::buzzerKey_playsOnceWhilePlaying()
+{
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+    QVERIFY(Tap(XK_b));
+    QTRY_COMPARE(board.player.Plays(), 1);
+    QVERIFY(board->BuzzerPlaying);
+
+    // A second press while it plays is dropped; S, sent after it, shows that
+    // the second B has been handled.
+    QVERIFY(Tap(XK_b));
+    QVERIFY(Tap(XK_s));
+    QTRY_VERIFY(board->tkPeriod->Running());
+    QCOMPARE(board.player.Plays(), 1);
+
+    board.FinishBuzzer();
+    QTRY_VERIFY(!board->BuzzerPlaying);
+    QVERIFY(Tap(XK_b));
+    QTRY_COMPARE(board.player.Plays(), 2);
+}
+
+void TestRealInput::fullContest_owedBuzzerPaidByUp()
+{
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+    QVERIFY(Tap(XK_s));
+    QTRY_VERIFY(board->tkPeriod->Running());
+    board.Advance(100'000);
+    QVERIFY(Tap(XK_Left));
+    QTRY_COMPARE(board->TimePin, 37);
+    QVERIFY(board->tkHoldHome->Running());
+
+    // Time runs out during the hold: the clock stops, the hold goes on and
+    // the buzzer is owed.
+    board.Advance(20'500);
+    QVERIFY(!board->tkPeriod->Running());
+    QCOMPARE(board->tledPeriod->Caption(), 0.0f);
+    QVERIFY(board->tkHoldHome->Running());
+    QVERIFY(board->DelayPlayBuzzerPeriod);
+    QCOMPARE(board.player.Plays(), 0);
+    board.Advance(2'200);
+    QCOMPARE(board->nledHoldHome->Value(), 23);
+    QCOMPARE(board.player.Plays(), 0);
+
+    QVERIFY(Tap(XK_Up));
+    QTRY_COMPARE(board.player.Plays(), 1);
+    QCOMPARE(board->TimePin, 38);
+    QVERIFY(board->PlayedBuzzerPeriod);
+    QVERIFY(!board->DelayPlayBuzzerPeriod);
+    QVERIFY(!board->tkHoldHome->Running());
+    board.Advance(1'000);
+    QCOMPARE(board.player.Plays(), 1);
+
+    QVERIFY(Tap(XK_r));
+    QTRY_COMPARE(board->tkPeriod->Time(), Fixed4::FromSeconds(120));
+    QVERIFY(!board->PlayedBuzzerPeriod);
+    QCOMPARE(board->nledHoldHome->Value(), 0);
+    board.FinishBuzzer();
+    QTRY_VERIFY(!board->BuzzerPlaying);
+    QCOMPARE(board.player.Plays(), 1);
+}
+
+int main(int argc, char** argv)
+{
+    // The X server must be up before the application connects to it.
+    kv::test::XvfbServer xvfb;
+    if (xvfb.IsRunning()) {
+        qputenv("DISPLAY", xvfb.DisplayName());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qunsetenv("XAUTHORITY");
+        qunsetenv("WAYLAND_DISPLAY");
+    } else {
+        MissingServer() = xvfb.Why();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    TestRealInput test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_realinput.moc"
