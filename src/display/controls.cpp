@@ -8,9 +8,9 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPaintEvent>
-#include <QPushButton>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 
 #include <cmath>
 
@@ -116,8 +116,7 @@ void Label::paintEvent(QPaintEvent*)
 
 PictureBox::PictureBox(QWidget* parent)
     : WindowedControl(parent)
-{
-}
+{ }
 
 void PictureBox::SetBackColor(int color)
 {

@@ -9,7 +9,12 @@
 namespace kv {
 
 // Text alignment of a label: 0 left, 1 right, 2 centre.
-enum class Alignment { Left = 0, Right = 1, Center = 2 };
+enum class Alignment
+{
+    Left = 0,
+    Right = 1,
+    Center = 2
+};
 
 // A windowless text. Top-aligned, wrapped at word boundaries like the board's
 // captions, in the design font (Arial bold unless told otherwise).
@@ -124,7 +129,12 @@ private:
 };
 
 // Shape kinds: 0 rectangle, 2 oval, 4 rounded rectangle.
-enum class ShapeKind { Rectangle = 0, Oval = 2, RoundedRectangle = 4 };
+enum class ShapeKind
+{
+    Rectangle = 0,
+    Oval = 2,
+    RoundedRectangle = 4
+};
 
 // A windowless figure drawn behind the windowed controls of its container. It
 // takes no mouse input: clicks go to whatever lies beneath.

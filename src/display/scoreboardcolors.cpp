@@ -21,16 +21,16 @@ void frmScoreboard::UpdateFormColors()
     SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor);
     SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor);
     SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor);
-    for (const char* score : {"nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor"})
+    for (const char* score : { "nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor" })
         SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor);
 
     // The side names keep their design colours; the marks and the clock
     // frame get theirs below.
     ApplyBoardColors(*this,
-        {lblHomeName->objectName(), lblVisitorName->objectName(), picContainerHoldHome->objectName(),
+        { lblHomeName->objectName(), lblVisitorName->objectName(), picContainerHoldHome->objectName(),
             picContainerHoldVisitor->objectName(), lblMedHome[0]->objectName(), lblMedHome[1]->objectName(),
             lblMedVisitor[0]->objectName(), lblMedVisitor[1]->objectName(), lblIpponHome->objectName(),
-            lblIpponVisitor->objectName(), shpContestTime->objectName()});
+            lblIpponVisitor->objectName(), shpContestTime->objectName() });
 
     picContainerHoldHome->SetBackColor(settings.LEDBack);
     picContainerHoldVisitor->SetBackColor(settings.LEDBack);

@@ -100,7 +100,7 @@ public:
     Line* Line1;
     PictureBox* picMedHome;
     PictureBox* picMedVisitor;
-    QVector<Label*> lblMedHome;    // indexes 0..1
+    QVector<Label*> lblMedHome; // indexes 0..1
     QVector<Label*> lblMedVisitor; // indexes 0..1
     Label* Label18;
     Label* Label17;
@@ -122,7 +122,7 @@ public:
     NumberLED* nledYVisitor;
     PictureBox* picHomeS;
     PictureBox* picVisitorS;
-    QVector<Shape*> shpHomeS;    // indexes 1..4 (element 0 unused)
+    QVector<Shape*> shpHomeS; // indexes 1..4 (element 0 unused)
     QVector<Shape*> shpVisitorS; // indexes 1..4 (element 0 unused)
     Shape* shpObjectSelected;
 
@@ -134,8 +134,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    template <typename T>
-    T* Find(const char* name, int index = -1);
+    template <typename T> T* Find(const char* name, int index = -1);
     void BindControls();
     void ConnectHandlers();
 
