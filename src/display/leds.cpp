@@ -47,22 +47,81 @@ bool AcceptLedType(int value, int& stored)
     return changed;
 }
 
-// Paints the background and the cells of a display. The cells are laid out
-// in twips over the extent; the painter maps that space onto the widget, so
-// a widget sized otherwise than its extent shows everything scaled.
-void PaintCells(QPainter& painter, const QWidget& widget, const QSizeF& extent, const QList<LedCell>& cells,
-    int ledType, int litColor, int backColor)
+} // namespace
+
+// --- LedDisplay -------------------------------------------------------------
+
+LedDisplay::LedDisplay(QWidget* parent)
+    : WindowedControl(parent)
+{ }
+
+void LedDisplay::SetLitColor(int color)
 {
-    const QColor back = ToQColor(backColor);
-    painter.fillRect(widget.rect(), back);
+    if (AcceptColor(color, m_litColor))
+        update();
+}
+
+void LedDisplay::SetBackColor(int color)
+{
+    if (AcceptColor(color, m_backColor))
+        update();
+}
+
+void LedDisplay::SetLedType(int ledType)
+{
+    if (AcceptLedType(ledType, m_ledType))
+        update();
+}
+
+void LedDisplay::SetSize(double size)
+{
+    if (AcceptLength(size, m_size))
+        RefreshExtent();
+}
+
+void LedDisplay::SetPaddingH(double twips)
+{
+    if (AcceptLength(twips, m_paddings.horizontal))
+        RefreshExtent();
+}
+
+void LedDisplay::SetPaddingV(double twips)
+{
+    if (AcceptLength(twips, m_paddings.vertical))
+        RefreshExtent();
+}
+
+void LedDisplay::SetPaddingI(double twips)
+{
+    if (AcceptLength(twips, m_paddings.inner))
+        RefreshExtent();
+}
+
+void LedDisplay::SetPaddingD(double twips)
+{
+    if (AcceptLength(twips, m_paddings.divider))
+        RefreshExtent();
+}
+
+void LedDisplay::SetWidth(double) { }
+
+void LedDisplay::SetHeight(double) { }
+
+// The cells are laid out in twips over the extent; the painter maps that
+// space onto the widget, so a widget sized otherwise than its extent shows
+// everything scaled.
+void LedDisplay::PaintCells(QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells) const
+{
+    const QColor back = ToQColor(m_backColor);
+    painter.fillRect(rect(), back);
     if (extent.width() <= 0 || extent.height() <= 0)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(widget.width() / extent.width(), widget.height() / extent.height());
-    const QColor lit = ToQColor(litColor);
+    painter.scale(width() / extent.width(), height() / extent.height());
+    const QColor lit = ToQColor(m_litColor);
     const QColor unlit = UnlitColor(lit, back);
-    const LedStyle style = LedStyleFromType(ledType);
+    const LedStyle style = LedStyleFromType(m_ledType);
     for (const LedCell& cell : cells) {
         if (cell.IsColon())
             PaintColon(painter, cell.rect, lit);
@@ -72,12 +131,10 @@ void PaintCells(QPainter& painter, const QWidget& widget, const QSizeF& extent, 
     painter.restore();
 }
 
-} // namespace
-
 // --- TimeLED ----------------------------------------------------------------
 
 TimeLED::TimeLED(QWidget* parent)
-    : WindowedControl(parent)
+    : LedDisplay(parent)
     , m_units(ParseGroupList(m_groupUnits, 1))
     , m_lengths(ParseGroupLengths(m_groupLengths))
 {
@@ -110,63 +167,11 @@ void TimeLED::SetGroupLengths(const QString& lengths)
     update();
 }
 
-void TimeLED::SetLitColor(int color)
-{
-    if (AcceptColor(color, m_litColor))
-        update();
-}
-
-void TimeLED::SetBackColor(int color)
-{
-    if (AcceptColor(color, m_backColor))
-        update();
-}
-
 void TimeLED::SetBorderColor(int color)
 {
     if (AcceptColor(color, m_borderColor))
         update();
 }
-
-void TimeLED::SetLedType(int ledType)
-{
-    if (AcceptLedType(ledType, m_ledType))
-        update();
-}
-
-void TimeLED::SetSize(double size)
-{
-    if (AcceptLength(size, m_size))
-        RefreshExtent();
-}
-
-void TimeLED::SetPaddingH(double twips)
-{
-    if (AcceptLength(twips, m_paddings.horizontal))
-        RefreshExtent();
-}
-
-void TimeLED::SetPaddingV(double twips)
-{
-    if (AcceptLength(twips, m_paddings.vertical))
-        RefreshExtent();
-}
-
-void TimeLED::SetPaddingI(double twips)
-{
-    if (AcceptLength(twips, m_paddings.inner))
-        RefreshExtent();
-}
-
-void TimeLED::SetPaddingD(double twips)
-{
-    if (AcceptLength(twips, m_paddings.divider))
-        RefreshExtent();
-}
-
-void TimeLED::SetWidth(double) { }
-
-void TimeLED::SetHeight(double) { }
 
 void TimeLED::RefreshText()
 {
@@ -188,8 +193,7 @@ void TimeLED::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QSizeF extent = TimeLedExtent(m_size, m_paddings, m_lengths);
-    PaintCells(
-        painter, *this, extent, LayoutCells(m_text, m_size, m_paddings), m_ledType, m_litColor, m_backColor);
+    PaintCells(painter, extent, LayoutCells(m_text, m_size, m_paddings));
     if (extent.height() <= 0)
         return;
     // The frame is max(1, Size / 50) pixels at the display's own extent and
@@ -208,7 +212,7 @@ void TimeLED::paintEvent(QPaintEvent*)
 // --- NumberLED --------------------------------------------------------------
 
 NumberLED::NumberLED(QWidget* parent)
-    : WindowedControl(parent)
+    : LedDisplay(parent)
 {
     m_text = FormatNumber(m_value, DecimalDigitCount(m_max));
     RefreshExtent();
@@ -244,52 +248,6 @@ void NumberLED::SetMax(int max)
     RefreshText();
 }
 
-void NumberLED::SetLitColor(int color)
-{
-    if (AcceptColor(color, m_litColor))
-        update();
-}
-
-void NumberLED::SetBackColor(int color)
-{
-    if (AcceptColor(color, m_backColor))
-        update();
-}
-
-void NumberLED::SetLedType(int ledType)
-{
-    if (AcceptLedType(ledType, m_ledType))
-        update();
-}
-
-void NumberLED::SetSize(double size)
-{
-    if (AcceptLength(size, m_size))
-        RefreshExtent();
-}
-
-void NumberLED::SetPaddingH(double twips)
-{
-    if (AcceptLength(twips, m_paddings.horizontal))
-        RefreshExtent();
-}
-
-void NumberLED::SetPaddingV(double twips)
-{
-    if (AcceptLength(twips, m_paddings.vertical))
-        RefreshExtent();
-}
-
-void NumberLED::SetPaddingI(double twips)
-{
-    if (AcceptLength(twips, m_paddings.inner))
-        RefreshExtent();
-}
-
-void NumberLED::SetWidth(double) { }
-
-void NumberLED::SetHeight(double) { }
-
 void NumberLED::RefreshText()
 {
     QString text = FormatNumber(m_value, DecimalDigitCount(m_max));
@@ -309,8 +267,8 @@ void NumberLED::RefreshExtent()
 void NumberLED::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintCells(painter, *this, NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max)),
-        LayoutCells(m_text, m_size, m_paddings), m_ledType, m_litColor, m_backColor);
+    PaintCells(painter, NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max)),
+        LayoutCells(m_text, m_size, m_paddings));
 }
 
 // --- PolyLED ----------------------------------------------------------------
@@ -340,7 +298,7 @@ LedPaddings PreviewPaddings(double size)
 } // namespace
 
 PolyLED::PolyLED(QWidget* parent)
-    : WindowedControl(parent)
+    : LedDisplay(parent)
 {
     SetTabStop(false);
     setFocusPolicy(Qt::NoFocus);
@@ -358,34 +316,6 @@ void PolyLED::SetCaption(const QString& text)
     update();
 }
 
-void PolyLED::SetLitColor(int color)
-{
-    if (AcceptColor(color, m_litColor))
-        update();
-}
-
-void PolyLED::SetBackColor(int color)
-{
-    if (AcceptColor(color, m_backColor))
-        update();
-}
-
-void PolyLED::SetLedType(int ledType)
-{
-    if (AcceptLedType(ledType, m_ledType))
-        update();
-}
-
-void PolyLED::SetSize(double size)
-{
-    if (AcceptLength(size, m_size))
-        RefreshExtent();
-}
-
-void PolyLED::SetWidth(double) { }
-
-void PolyLED::SetHeight(double) { }
-
 void PolyLED::RefreshExtent()
 {
     const QSizeF extent = PolyLedExtent(m_size, static_cast<int>(PreviewText(m_caption).size()));
@@ -397,8 +327,8 @@ void PolyLED::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QString text = PreviewText(m_caption);
-    PaintCells(painter, *this, PolyLedExtent(m_size, static_cast<int>(text.size())),
-        LayoutCells(text, m_size, PreviewPaddings(m_size)), m_ledType, m_litColor, m_backColor);
+    PaintCells(painter, PolyLedExtent(m_size, static_cast<int>(text.size())),
+        LayoutCells(text, m_size, PreviewPaddings(m_size)));
 }
 
 } // namespace kv
