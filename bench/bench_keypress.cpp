@@ -22,32 +22,16 @@
 #include <cstdio>
 #include <vector>
 
+#include "../tests/support/xtestkeys.h"
+
 #ifdef KORVELIN_HAVE_XVFB_SERVER
-// Xlib last, and its macros that clash with Qt names undone.
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
-#undef Bool
-#undef None
-#undef Status
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef Success
-#undef Unsorted
-#undef CursorShape
 
 namespace {
 
 constexpr int Presses = 50;
 
-using FakeKeyEvent = int (*)(Display*, unsigned int keycode, int isPress, unsigned long delay);
-
-FakeKeyEvent XTestFakeKey()
-{
-    QLibrary library(QStringLiteral("Xtst"), 6);
-    return reinterpret_cast<FakeKeyEvent>(library.resolve("XTestFakeKeyEvent"));
-}
+using kv::test::FakeKeyEvent;
+using kv::test::XTestFakeKey;
 
 // Notes the time of the first paint of one widget after it is armed.
 class PaintWatch final : public QObject
@@ -99,7 +83,7 @@ int main(int argc, char** argv)
     qunsetenv("XAUTHORITY");
     QApplication app(argc, argv);
     const FakeKeyEvent fakeKey = XTestFakeKey();
-    Display* display = qApp->nativeInterface<QNativeInterface::QX11Application>()->display();
+    Display* display = kv::test::QtDisplay();
     if (fakeKey == nullptr || display == nullptr) {
         std::printf("bench_keypress skipped: no XTest or no X display\n");
         return 0;

@@ -6,31 +6,17 @@
 #include "boardfixture.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
+#include "xtestkeys.h"
 #include "xvfbserver.h"
 
 #include <QApplication>
 #include <QTest>
 
-#ifdef KORVELIN_HAVE_XVFB_SERVER
-#include <QLibrary>
-
-// Xlib last, and its macros that clash with Qt names undone.
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
-#undef Bool
-#undef None
-#undef Status
-#undef KeyPress
-#undef KeyRelease
-#undef FocusIn
-#undef FocusOut
-#undef Success
-#undef Unsorted
-#undef CursorShape
-#endif
-
 using namespace kv;
 using kv::test::Board;
+using kv::test::SendKey;
+using kv::test::Tap;
+using kv::test::XTestFakeKey;
 
 namespace {
 
@@ -40,75 +26,6 @@ QString& MissingServer()
     static QString why;
     return why;
 }
-
-#ifdef KORVELIN_HAVE_XVFB_SERVER
-using FakeKeyEvent = int (*)(Display*, unsigned int keycode, int isPress, unsigned long delay);
-
-// XTest, loaded at run time: the library itself does not link it.
-FakeKeyEvent XTestFakeKey()
-{
-    static const FakeKeyEvent function = [] {
-        QLibrary library(QStringLiteral("Xtst"), 6);
-        return reinterpret_cast<FakeKeyEvent>(library.resolve("XTestFakeKeyEvent"));
-    }();
-    return function;
-}
-
-Display* QtDisplay()
-{
-    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->display() : nullptr;
-}
-
-// Presses or releases the key that carries keysym, as the keyboard would.
-bool SendKey(KeySym keysym, bool press)
-{
-    Display* display = QtDisplay();
-    const FakeKeyEvent fakeKey = XTestFakeKey();
-    if (display == nullptr || fakeKey == nullptr)
-        return false;
-    const ::KeyCode keycode = XKeysymToKeycode(display, keysym);
-    if (keycode == 0)
-        return false;
-    fakeKey(display, keycode, press ? 1 : 0, 0); // delay 0: at once
-    XFlush(display);
-    return true;
-}
-
-bool Tap(KeySym keysym)
-{
-    return SendKey(keysym, true) && SendKey(keysym, false);
-}
-#else
-using KeySym = unsigned long;
-using FakeKeyEvent = void*;
-FakeKeyEvent XTestFakeKey()
-{
-    return nullptr;
-}
-bool SendKey(KeySym, bool)
-{
-    return false;
-}
-bool Tap(KeySym)
-{
-    return false;
-}
-#define XK_Shift_L 0
-#define XK_s 0
-#define XK_b 0
-#define XK_r 0
-#define XK_7 0
-#define XK_equal 0
-#define XK_KP_3 0
-#define XK_KP_Enter 0
-#define XK_KP_Add 0
-#define XK_KP_Subtract 0
-#define XK_Left 0
-#define XK_Right 0
-#define XK_Up 0
-#define XK_Down 0
-#endif
 
 // Waits for the focus widget to be the one wanted, in the active window.
 bool FocusOn(QWidget* widget)
