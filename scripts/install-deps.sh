@@ -7,8 +7,8 @@ PACKAGES="cmake g++ make pkg-config
 qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libegl-dev
 libx11-dev libxtst-dev libxkbcommon-dev
 fonts-liberation fonts-dejavu-core
-xvfb xauth x11-utils
-pulseaudio pulseaudio-utils
+xvfb xauth x11-utils x11-apps xdotool
+pulseaudio pulseaudio-utils gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
 clang-format"
 
 missing=""
