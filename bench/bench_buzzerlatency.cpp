@@ -7,6 +7,7 @@
 //
 // Usage: bench_buzzerlatency [buzzer.wav]
 
+#include "../tests/support/pulseserver.h"
 #include "timing/audiosinkbackend.h"
 #include "timing/mmcontrol.h"
 
@@ -23,10 +24,6 @@
 #include <chrono>
 #include <cmath>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/prctl.h>
-#endif
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -64,7 +61,8 @@ public:
     bool Start(const QString& parec)
     {
         const QByteArray command = QFile::encodeName(parec)
-            + " --format=s16le --rate=44100 --channels=1 --latency-msec=1 -d korvelintest.monitor";
+            + " --format=s16le --rate=44100 --channels=1 --latency-msec=1 -d "
+            + kv::test::PulseServer::MonitorName().toLocal8Bit();
         m_pipe = popen(command.constData(), "r");
         if (!m_pipe)
             return false;
@@ -153,41 +151,13 @@ int main(int argc, char** argv)
 #else
     const QString buzzer = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QDir(QCoreApplication::applicationDirPath()).filePath("../buzzer.wav");
-    const QString pulseaudio = QStandardPaths::findExecutable("pulseaudio");
-    const QString parec = QStandardPaths::findExecutable("parec");
-    const QString pactl = QStandardPaths::findExecutable("pactl");
-    if (pulseaudio.isEmpty() || parec.isEmpty() || pactl.isEmpty()) {
-        std::printf("bench_buzzerlatency: pulseaudio, parec and pactl are needed\n");
+    kv::test::PulseServer server;
+    QString why;
+    if (!server.Start(&why)) {
+        std::printf("bench_buzzerlatency: %s\n", qPrintable(why));
         return 1;
     }
-    QTemporaryDir dir;
-    const QString socket = dir.filePath("native");
-    for (const char* name : { "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH", "HOME" })
-        qputenv(name, dir.path().toLocal8Bit());
-    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-
-    QProcess server;
-#ifdef Q_OS_LINUX
-    // The server must not outlive this process, even if it crashes.
-    server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-#endif
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(pulseaudio,
-        { "--daemonize=no", "--system=false", "--exit-idle-time=-1", "-n", "--disable-shm=yes",
-            "--log-level=0", "--load=module-null-sink sink_name=korvelintest rate=44100",
-            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket });
-    bool up = false;
-    for (int attempt = 0; attempt < 100 && !up && server.waitForStarted(5000); ++attempt) {
-        QProcess info;
-        info.start(pactl, { "info" });
-        up = info.waitForFinished(2000) && info.exitCode() == 0;
-        if (!up)
-            server.waitForFinished(100);
-    }
-    if (!up) {
-        std::printf("bench_buzzerlatency: the PulseAudio server did not start\n");
-        return 1;
-    }
+    const QString parec = server.Parec();
 
     Recorder recorder;
     recorder.Start(parec);
@@ -235,9 +205,7 @@ int main(int argc, char** argv)
             Plays);
     }
 
-    server.terminate();
-    if (!server.waitForFinished(5000))
-        server.kill();
+    server.Stop();
     recorder.Stop();
     return status;
 #endif

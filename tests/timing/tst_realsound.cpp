@@ -2,6 +2,7 @@
 // null sink and records the sink's monitor, to check that the whole sound is
 // really heard, its last part included.
 
+#include "pulseserver.h"
 #include "timing/mmcontrol.h"
 #include "timing/wavfile.h"
 
@@ -12,11 +13,6 @@
 #include <QtTest>
 
 #include <cmath>
-
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/prctl.h>
-#endif
 
 using namespace kv;
 
@@ -46,74 +42,8 @@ private slots:
     void wholeBuzzerIsHeard();
 
 private:
-    bool StartServer(QString* why);
-    void StopServer();
-
-    QTemporaryDir m_dir;
-    QProcess m_server;
-    QString m_pactl;
-    QString m_parec;
+    kv::test::PulseServer m_server;
 };
-
-bool TstRealSound::StartServer(QString* why)
-{
-    const QString pulseaudio = QStandardPaths::findExecutable("pulseaudio");
-    m_pactl = QStandardPaths::findExecutable("pactl");
-    m_parec = QStandardPaths::findExecutable("parec");
-    if (pulseaudio.isEmpty() || m_pactl.isEmpty() || m_parec.isEmpty()) {
-        *why = "pulseaudio, pactl or parec is not installed";
-        return false;
-    }
-    if (!m_dir.isValid()) {
-        *why = "no temporary directory";
-        return false;
-    }
-    // Everything of the private server lives in the temporary directory; the
-    // clients (this process and parec) reach it through PULSE_SERVER only.
-    const QString socket = m_dir.filePath("native");
-    for (const char* name : { "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH", "HOME" })
-        qputenv(name, m_dir.path().toLocal8Bit());
-    qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-    qputenv("PULSE_SINK", "korvelintest");
-
-#ifdef Q_OS_LINUX
-    // The server must not outlive this process, even if it crashes.
-    m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-#endif
-    m_server.setProcessChannelMode(QProcess::MergedChannels);
-    m_server.start(pulseaudio,
-        { "--daemonize=no", "--system=false", "--exit-idle-time=-1", "-n", "--disable-shm=yes",
-            "--log-target=stderr", "--load=module-null-sink sink_name=korvelintest rate=44100",
-            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket });
-    if (!m_server.waitForStarted(5000)) {
-        *why = "pulseaudio does not start: " + m_server.errorString();
-        return false;
-    }
-    // The server is ready once pactl can talk to it.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (m_server.state() != QProcess::Running)
-            break;
-        QProcess pactl;
-        pactl.start(m_pactl, { "info" });
-        if (pactl.waitForFinished(2000) && pactl.exitCode() == 0)
-            return true;
-        m_server.waitForFinished(100); // a pause that ends early if the server dies
-    }
-    *why = "the PulseAudio server did not come up: " + QString::fromLocal8Bit(m_server.readAll()).right(600);
-    StopServer();
-    return false;
-}
-
-void TstRealSound::StopServer()
-{
-    if (m_server.state() == QProcess::NotRunning)
-        return;
-    m_server.terminate();
-    if (!m_server.waitForFinished(5000)) {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
-}
 
 void TstRealSound::initTestCase()
 {
@@ -121,14 +51,14 @@ void TstRealSound::initTestCase()
     QSKIP("The recorded-sound test needs a PulseAudio server, which is not available on this platform.");
 #else
     QString why;
-    if (!StartServer(&why))
+    if (!m_server.Start(&why))
         QSKIP(qPrintable("No audio server can be started here: " + why));
 #endif
 }
 
 void TstRealSound::cleanupTestCase()
 {
-    StopServer();
+    m_server.Stop();
 }
 
 void TstRealSound::wholeBuzzerIsHeard()
@@ -144,9 +74,9 @@ void TstRealSound::wholeBuzzerIsHeard()
     QProcess recorder;
     connect(&recorder, &QProcess::readyReadStandardOutput, this,
         [&] { recorded += recorder.readAllStandardOutput(); });
-    recorder.start(m_parec,
+    recorder.start(m_server.Parec(),
         { "--format=s16le", "--rate=44100", "--channels=1", "--latency-msec=10", "-d",
-            "korvelintest.monitor" });
+            kv::test::PulseServer::MonitorName() });
     QVERIFY2(recorder.waitForStarted(5000), qPrintable(recorder.errorString()));
     // Recording runs once the first tenth of a second of silence has arrived.
     QTRY_VERIFY_WITH_TIMEOUT(recorded.size() >= RecordRate / 10 * 2, 10000);
