@@ -10,6 +10,14 @@
 
 namespace kv {
 
+namespace {
+KorvelinApplication::FailureHandler& Handler()
+{
+    static KorvelinApplication::FailureHandler handler;
+    return handler;
+}
+} // namespace
+
 KorvelinApplication::KorvelinApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -34,10 +42,23 @@ bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+void KorvelinApplication::SetFailureHandler(FailureHandler handler)
+{
+    Handler() = std::move(handler);
+}
+
+QString KorvelinApplication::FailureText(const QString& what)
+{
+    return QStringLiteral("Korvelin has met an unexpected error and must close.\n\n%1").arg(what);
+}
+
 void KorvelinApplication::Fail(const QString& what)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Korvelin"),
-        QStringLiteral("Korvelin has met an unexpected error and must close.\n\n%1").arg(what));
+    if (Handler()) {
+        Handler()(what);
+        return;
+    }
+    QMessageBox::critical(nullptr, QStringLiteral("Korvelin"), FailureText(what));
     std::exit(EXIT_FAILURE);
 }
 

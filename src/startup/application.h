@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace kv {
 
 // The program's application object. An unexpected failure inside any event
@@ -18,8 +20,15 @@ public:
     // Runs the start-up sequence (the splash form's load step) and the event loop.
     int Run();
 
+    // What happens on an unexpected failure: by default a message box, then
+    // the program ends. Tests put a handler of their own here.
+    using FailureHandler = std::function<void(const QString& what)>;
+    static void SetFailureHandler(FailureHandler handler);
+    // The text shown for a failure.
+    static QString FailureText(const QString& what);
+
 private:
-    void Fail(const QString& what);
+    static void Fail(const QString& what);
 };
 
 } // namespace kv
