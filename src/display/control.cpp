@@ -35,18 +35,6 @@ void SetControlIndex(QObject* control, int index)
     control->setProperty(IndexProperty, index);
 }
 
-qint16 ShiftState(Qt::KeyboardModifiers modifiers)
-{
-    qint16 shift = 0;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
-    if (modifiers & Qt::ControlModifier)
-        shift |= 2;
-    if (modifiers & Qt::AltModifier)
-        shift |= 4;
-    return shift;
-}
-
 Control::Control(QWidget* parent)
     : QWidget(parent)
 { }
@@ -131,7 +119,7 @@ void Control::mousePressEvent(QMouseEvent* event)
     }
     m_pressed = event->button() == Qt::LeftButton;
     const QPointF position = event->position() * TwipsPerPixel;
-    emit MouseDown(button, ShiftState(event->modifiers()), position.x(), position.y());
+    emit MouseDown(button, ShiftMask(event->modifiers()), position.x(), position.y());
     event->accept();
 }
 
@@ -162,14 +150,14 @@ void WindowedControl::SetTabStop(bool tabStop)
 void WindowedControl::keyPressEvent(QKeyEvent* event)
 {
     if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Press(*event))
-        emit KeyDown(*keyCode, ShiftState(event->modifiers()));
+        emit KeyDown(*keyCode, ShiftMask(event->modifiers()));
     event->accept();
 }
 
 void WindowedControl::keyReleaseEvent(QKeyEvent* event)
 {
     if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Release(*event))
-        emit KeyUp(*keyCode, ShiftState(event->modifiers()));
+        emit KeyUp(*keyCode, ShiftMask(event->modifiers()));
     event->accept();
 }
 

@@ -15,9 +15,6 @@ QString TypeName(const QObject* control);
 int ControlIndex(const QObject* control);
 void SetControlIndex(QObject* control, int index);
 
-// Shift state of mouse and key events: 1 Shift, 2 Ctrl, 4 Alt.
-qint16 ShiftState(Qt::KeyboardModifiers modifiers);
-
 // A visible control placed in twips inside its container (the form's client
 // area or a picture box). Geometry, visibility and the control-array index are
 // properties, reachable by name through the Qt property system.

@@ -283,7 +283,7 @@ void frmScoreboard::keyPressEvent(QKeyEvent* event)
 void frmScoreboard::keyReleaseEvent(QKeyEvent* event)
 {
     if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Release(*event))
-        AllKeyUp(*keyCode, ShiftState(event->modifiers()));
+        AllKeyUp(*keyCode, ShiftMask(event->modifiers()));
     event->accept();
 }
 
