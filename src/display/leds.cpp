@@ -150,6 +150,9 @@ void TimeLED::SetCaption(float seconds)
 
 void TimeLED::SetGroupUnits(const QString& units)
 {
+    // The clock writes its group units before every caption, 20 times a second.
+    if (units == m_groupUnits)
+        return;
     m_groupUnits = units;
     m_units = ParseGroupList(units, 1);
     RefreshText();
