@@ -53,49 +53,29 @@ void frmScoreboard::UpdateFormColors()
 
 void frmScoreboard::UpdateOtherColors()
 {
-    const int on = BoardSettings.HoldColor;
+    const int hold = BoardSettings.HoldColor;
     const int off = BoardSettings.FormBack;
-    switch (Ippon) {
-    case 0:
-        lblIpponHome->SetForeColor(off);
-        lblIpponVisitor->SetForeColor(off);
-        break;
-    case 1:
-        lblIpponHome->SetForeColor(on);
-        lblIpponVisitor->SetForeColor(off);
-        break;
-    case 2:
-        lblIpponHome->SetForeColor(off);
-        lblIpponVisitor->SetForeColor(on);
-        break;
-    default:
-        break;
-    }
-    const auto medical = [on, off](const QVector<Label*>& crosses, qint16 count) {
+    // A state outside the listed values leaves its group as it is.
+    const auto sideMarks = [off](qint16 side, int on, auto setHome, auto setVisitor) {
+        if (side < 0 || side > 2)
+            return;
+        setHome(side == 1 ? on : off);
+        setVisitor(side == 2 ? on : off);
+    };
+    const auto crosses = [hold, off](const QVector<Label*>& marks, qint16 count) {
         if (count < 0 || count > 2)
             return;
-        crosses[0]->SetForeColor(count >= 1 ? on : off);
-        crosses[1]->SetForeColor(count >= 2 ? on : off);
+        marks[0]->SetForeColor(count >= 1 ? hold : off);
+        marks[1]->SetForeColor(count >= 2 ? hold : off);
     };
-    medical(lblMedHome, MedHome);
-    medical(lblMedVisitor, MedVisitor);
-    const int winner = BoardSettings.ScoreColor;
-    switch (Winner) {
-    case 0:
-        shpWinnerHome->SetFillColor(off);
-        shpWinnerVisitor->SetFillColor(off);
-        break;
-    case 1:
-        shpWinnerHome->SetFillColor(winner);
-        shpWinnerVisitor->SetFillColor(off);
-        break;
-    case 2:
-        shpWinnerHome->SetFillColor(off);
-        shpWinnerVisitor->SetFillColor(winner);
-        break;
-    default:
-        break;
-    }
+    sideMarks(
+        Ippon, hold, [this](int c) { lblIpponHome->SetForeColor(c); },
+        [this](int c) { lblIpponVisitor->SetForeColor(c); });
+    crosses(lblMedHome, MedHome);
+    crosses(lblMedVisitor, MedVisitor);
+    sideMarks(
+        Winner, BoardSettings.ScoreColor, [this](int c) { shpWinnerHome->SetFillColor(c); },
+        [this](int c) { shpWinnerVisitor->SetFillColor(c); });
 }
 
 void frmScoreboard::UpdatePenaltyColors()
@@ -106,11 +86,11 @@ void frmScoreboard::UpdatePenaltyColors()
     }
     // Two waza-ari make ippon.
     if (nledWHome->Value() == 2) {
-        IpponToggleHome();
+        IpponToggle(1);
         nledWHome->SetValue(0);
     }
     if (nledWVisitor->Value() == 2) {
-        IpponToggleVisitor();
+        IpponToggle(2);
         nledWVisitor->SetValue(0);
     }
 }

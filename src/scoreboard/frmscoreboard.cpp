@@ -201,28 +201,22 @@ void frmScoreboard::ConnectHandlers()
     selects(picMedVisitor);
 
     // Ippon marks: Enter on the mark or a click on its label toggles ippon.
-    connect(picIpponHome, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picIpponHome_KeyDown(keyCode); });
-    connect(picIpponVisitor, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picIpponVisitor_KeyDown(keyCode); });
-    connect(picIpponHome, &WindowedControl::KeyUp, this, keyUp);
-    connect(picIpponVisitor, &WindowedControl::KeyUp, this, keyUp);
-    connect(lblIpponHome, &kv::Control::Click, this, &frmScoreboard::IpponToggleHome);
-    connect(lblIpponVisitor, &kv::Control::Click, this, &frmScoreboard::IpponToggleVisitor);
-    selects(picIpponHome);
-    selects(picIpponVisitor);
-
-    // Winner marks (laid out hidden).
-    connect(picWinnerHome, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picWinnerHome_KeyDown(keyCode); });
-    connect(picWinnerVisitor, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picWinnerVisitor_KeyDown(keyCode); });
-    connect(picWinnerHome, &WindowedControl::KeyUp, this, keyUp);
-    connect(picWinnerVisitor, &WindowedControl::KeyUp, this, keyUp);
-    connect(picWinnerHome, &kv::Control::Click, this, [this] { picWinnerHome_KeyDown(KeyEnter); });
-    connect(picWinnerVisitor, &kv::Control::Click, this, [this] { picWinnerVisitor_KeyDown(KeyEnter); });
-    selects(picWinnerHome);
-    selects(picWinnerVisitor);
+    // Winner marks (laid out hidden): Enter or a click toggles the winner.
+    for (const qint16 side : { qint16(1), qint16(2) }) {
+        PictureBox* ippon = side == 1 ? picIpponHome : picIpponVisitor;
+        Label* ipponLabel = side == 1 ? lblIpponHome : lblIpponVisitor;
+        PictureBox* winner = side == 1 ? picWinnerHome : picWinnerVisitor;
+        connect(ippon, &WindowedControl::KeyDown, this,
+            [this, side](qint16 keyCode, qint16) { IpponMark_KeyDown(side, keyCode); });
+        connect(ippon, &WindowedControl::KeyUp, this, keyUp);
+        connect(ipponLabel, &kv::Control::Click, this, [this, side] { IpponToggle(side); });
+        selects(ippon);
+        connect(winner, &WindowedControl::KeyDown, this,
+            [this, side](qint16 keyCode, qint16) { WinnerMark_KeyDown(side, keyCode); });
+        connect(winner, &WindowedControl::KeyUp, this, keyUp);
+        connect(winner, &kv::Control::Click, this, [this, side] { WinnerMark_KeyDown(side, KeyEnter); });
+        selects(winner);
+    }
 
     connect(tmrClock1, &Timer::Tick, this, &frmScoreboard::RefreshTime);
     connect(mmcBuzzer, &MMControl::Done, this, &frmScoreboard::mmcBuzzer_Done);
@@ -401,42 +395,23 @@ void frmScoreboard::ScoreDisplay_KeyDown(NumberLED* display, qint16 KeyCode)
     UpdatePenaltyColors();
 }
 
-void frmScoreboard::IpponToggleHome()
+void frmScoreboard::IpponToggle(qint16 side)
 {
-    if (Ippon == 1) {
+    if (Ippon == side) {
         Ippon = 0;
     } else {
-        Ippon = 1;
+        Ippon = side;
         EndMatch();
     }
-    picIpponHome->setFocus(Qt::OtherFocusReason);
+    (side == 1 ? picIpponHome : picIpponVisitor)->setFocus(Qt::OtherFocusReason);
     UpdateOtherColors();
 }
 
-void frmScoreboard::IpponToggleVisitor()
-{
-    if (Ippon == 2) {
-        Ippon = 0;
-    } else {
-        Ippon = 2;
-        EndMatch();
-    }
-    picIpponVisitor->setFocus(Qt::OtherFocusReason);
-    UpdateOtherColors();
-}
-
-void frmScoreboard::picIpponHome_KeyDown(qint16 KeyCode)
+void frmScoreboard::IpponMark_KeyDown(qint16 side, qint16 KeyCode)
 {
     AllKeyCode(KeyCode);
     if (KeyCode == KeyEnter)
-        IpponToggleHome();
-}
-
-void frmScoreboard::picIpponVisitor_KeyDown(qint16 KeyCode)
-{
-    AllKeyCode(KeyCode);
-    if (KeyCode == KeyEnter)
-        IpponToggleVisitor();
+        IpponToggle(side);
 }
 
 // ---------------------------------------------------------------- penalties and medical marks
@@ -536,40 +511,22 @@ void frmScoreboard::ObjectSelected(QWidget* SelectedObject)
     shpObjectSelected->SetVisible(true);
 }
 
-void frmScoreboard::WinnerToggleHome()
+void frmScoreboard::WinnerToggle(qint16 side)
 {
-    if (Winner == 1) {
+    if (Winner == side) {
         Winner = 0;
     } else {
-        Winner = 1;
+        Winner = side;
         EndMatch();
     }
     UpdateOtherColors();
 }
 
-void frmScoreboard::WinnerToggleVisitor()
-{
-    if (Winner == 2) {
-        Winner = 0;
-    } else {
-        Winner = 2;
-        EndMatch();
-    }
-    UpdateOtherColors();
-}
-
-void frmScoreboard::picWinnerHome_KeyDown(qint16 KeyCode)
+void frmScoreboard::WinnerMark_KeyDown(qint16 side, qint16 KeyCode)
 {
     AllKeyCode(KeyCode);
     if (KeyCode == KeyEnter)
-        WinnerToggleHome();
-}
-
-void frmScoreboard::picWinnerVisitor_KeyDown(qint16 KeyCode)
-{
-    AllKeyCode(KeyCode);
-    if (KeyCode == KeyEnter)
-        WinnerToggleVisitor();
+        WinnerToggle(side);
 }
 
 } // namespace kv

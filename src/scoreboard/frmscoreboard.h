@@ -71,11 +71,10 @@ public:
     // The full match reset of the reset key.
     void ResetMatch();
 
-    // The ippon and winner toggles of each side.
-    void IpponToggleHome();
-    void IpponToggleVisitor();
-    void WinnerToggleHome();
-    void WinnerToggleVisitor();
+    // The ippon and winner toggles of a side (1 Home, 2 Visitor): the side
+    // gets the mark, or loses it if it had it. Giving either freezes the contest.
+    void IpponToggle(qint16 side);
+    void WinnerToggle(qint16 side);
 
     // ---- Controls, by their design names
     Label* lblTitle;
@@ -149,10 +148,8 @@ private:
     void picVisitorS_KeyDown(qint16 KeyCode);
     void picMedHome_KeyDown(qint16 KeyCode);
     void picMedVisitor_KeyDown(qint16 KeyCode);
-    void picIpponHome_KeyDown(qint16 KeyCode);
-    void picIpponVisitor_KeyDown(qint16 KeyCode);
-    void picWinnerHome_KeyDown(qint16 KeyCode);
-    void picWinnerVisitor_KeyDown(qint16 KeyCode);
+    void IpponMark_KeyDown(qint16 side, qint16 KeyCode);
+    void WinnerMark_KeyDown(qint16 side, qint16 KeyCode);
     void mmcBuzzer_Done();
 
     void ApplyShido(qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY,
