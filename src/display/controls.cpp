@@ -386,8 +386,8 @@ bool Image::LoadPicture(const QString& path)
     m_pictureStamp.clear();
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    // A damaged or hostile file must not take the board down: cap the decoded size.
-    QImageReader::setAllocationLimit(256);
+    // A damaged or hostile file cannot take the board down: the reader
+    // refuses images above its allocation limit (128 MB) and reports errors.
     const QImage picture = reader.read();
     if (picture.isNull()) {
         m_picture = QPixmap();

@@ -90,11 +90,6 @@ void SettingsStore::SetFileForTesting(const QString& iniPath)
     TestFile() = iniPath;
 }
 
-QString SettingsStore::FileForTesting()
-{
-    return TestFile();
-}
-
 std::optional<qint32> ParseStoredInteger(const QString& text, qint64 min, qint64 max)
 {
     const QString trimmed = text.trimmed();

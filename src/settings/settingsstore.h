@@ -27,7 +27,6 @@ public:
     // Redirects every store to the INI file iniPath (also on Windows), so tests
     // never touch the user's real settings. An empty path restores the default.
     static void SetFileForTesting(const QString& iniPath);
-    static QString FileForTesting();
 };
 
 // The integer written as stored text, or nothing when the text is not a plain
