@@ -27,6 +27,7 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
                               .arg(KORVELIN_VERSION_MAJOR)
                               .arg(KORVELIN_VERSION_MINOR)
                               .arg(KORVELIN_VERSION_PATCH));
+    // One icon for every window of the program.
     setWindowIcon(ProgramIcon());
 }
 

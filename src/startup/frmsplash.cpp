@@ -70,7 +70,6 @@ frmSplash::frmSplash(QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     const QStringList problems = BuildForm(*this, SplashDesign());
     if (!problems.isEmpty())
@@ -122,7 +121,6 @@ void frmSplash::GoScore()
     if (!g_scoreboard) {
         g_scoreboard = new frmScoreboard;
         g_scoreboard->setAttribute(Qt::WA_DeleteOnClose);
-        g_scoreboard->setWindowIcon(ProgramIcon());
         g_scoreboard->Load();
     }
     g_scoreboard->show();
