@@ -288,6 +288,9 @@ void frmScoreboard::EndMatch()
     tkPeriod->SetRunning(false);
     tkHoldHome->SetRunning(false);
     tkHoldVisitor->SetRunning(false);
+    // A hold held over past the end of time ends here (ippon, fourth shido,
+    // winner): the end-of-time buzzer it held back sounds now.
+    PayOwedBuzzer();
 }
 
 void frmScoreboard::ResetMatch()
@@ -337,12 +340,25 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
 
 void frmScoreboard::StartStop()
 {
+    // Time that ran out since the last refresh ends the contest first, with
+    // its buzzer, whatever this key then does.
+    if (tkPeriod->Running()) {
+        CheckEndOfTime();
+        if (!tkPeriod->Running()) {
+            RefreshTime();
+            return;
+        }
+    }
     if (!tkPeriod->Running()) {
+        // At or below 0:00 no hold starts; the contest clock is stopped again
+        // by the refresh below, which sounds the buzzer if it is still owed.
         tkPeriod->SetRunning(true);
-        if (TimePin == 37)
-            tkHoldHome->SetRunning(true);
-        else if (TimePin == 39)
-            tkHoldVisitor->SetRunning(true);
+        if (tkPeriod->Time() > Fixed4()) {
+            if (TimePin == 37)
+                tkHoldHome->SetRunning(true);
+            else if (TimePin == 39)
+                tkHoldVisitor->SetRunning(true);
+        }
     } else {
         tkPeriod->SetRunning(false);
         tkHoldHome->SetRunning(false);

@@ -138,6 +138,12 @@ private:
     void ConnectHandlers();
 
     void StartStop();
+    // The end-of-time rule of the refresh: at or below 0 a running contest
+    // clock stops and the buzzer sounds, or is owed while a hold runs.
+    void CheckEndOfTime();
+    // Sounds the end-of-time buzzer owed for a held-over hold and ends that
+    // hold; does nothing when none is owed.
+    void PayOwedBuzzer();
     void ShowHelp();
     void ShowOptions();
 

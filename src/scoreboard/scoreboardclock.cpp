@@ -20,9 +20,13 @@ float ShownSeconds(Fixed4 remaining)
     return static_cast<float>((remaining + Fixed4::FromRaw(4999)).RoundHalfEven());
 }
 
+// The whole seconds shown for a hold: completed seconds only, so "1" shows
+// when the first full second has passed and a score is never called early.
 qint16 HoldSeconds(Fixed4 hold)
 {
-    return ToInt16HalfEven(static_cast<double>(hold.RoundHalfEven()));
+    const qint64 raw = hold.Raw();
+    const qint64 completed = raw >= 0 ? raw / Fixed4::Scale : -((-raw + Fixed4::Scale - 1) / Fixed4::Scale);
+    return ToInt16HalfEven(static_cast<double>(completed));
 }
 } // namespace
 
@@ -33,8 +37,19 @@ void frmScoreboard::RefreshTime()
     tledPeriod->SetCaption(ShownSeconds(t));
     nledHoldHome->SetValue(HoldSeconds(tkHoldHome->Time()));
     nledHoldVisitor->SetValue(HoldSeconds(tkHoldVisitor->Time()));
+    CheckEndOfTime();
 
-    if (t > Fixed4()) {
+    // No hold runs on a stopped contest clock, except the one held over
+    // past the end of time, which the operator ends.
+    if (!tkPeriod->Running() && !DelayPlayBuzzerPeriod) {
+        tkHoldHome->SetRunning(false);
+        tkHoldVisitor->SetRunning(false);
+    }
+}
+
+void frmScoreboard::CheckEndOfTime()
+{
+    if (tkPeriod->Time() > Fixed4()) {
         PlayedBuzzerPeriod = false;
         DelayPlayBuzzerPeriod = false;
     } else if (tkPeriod->Running()) {
@@ -49,6 +64,17 @@ void frmScoreboard::RefreshTime()
             }
         }
     }
+}
+
+void frmScoreboard::PayOwedBuzzer()
+{
+    if (!DelayPlayBuzzerPeriod || PlayedBuzzerPeriod)
+        return;
+    PlayedBuzzerPeriod = true;
+    DelayPlayBuzzerPeriod = false;
+    tkHoldHome->SetRunning(false);
+    tkHoldVisitor->SetRunning(false);
+    Buzzer(BoardSettings.BuzzerFile);
 }
 
 void frmScoreboard::tledPeriod_KeyDown(qint16 KeyCode)
@@ -68,15 +94,13 @@ void frmScoreboard::tledPeriod_KeyDown(qint16 KeyCode)
 
 void frmScoreboard::UpdatePinStatus()
 {
-    if (DelayPlayBuzzerPeriod && !PlayedBuzzerPeriod) {
-        PlayedBuzzerPeriod = true;
-        DelayPlayBuzzerPeriod = false;
+    PayOwedBuzzer();
+    if (!tkPeriod->Running()) {
+        // An arrow ends any hold left running on a stopped contest clock.
         tkHoldHome->SetRunning(false);
         tkHoldVisitor->SetRunning(false);
-        Buzzer(BoardSettings.BuzzerFile);
-    }
-    if (!tkPeriod->Running())
         return;
+    }
     switch (TimePin) {
     case 37:
         if (!tkHoldHome->Running()) {

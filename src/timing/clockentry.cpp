@@ -58,6 +58,9 @@ std::optional<Fixed4> EnterClockDigit(
     } else if (ch == ' ') {
         buffer.Text.clear();
     } else if (ch == 13) {
+        // Enter with nothing typed is a stray key: it changes nothing.
+        if (buffer.Text.isEmpty())
+            return std::nullopt;
         const std::optional<Fixed4> result = ParseClockEntry(buffer.Text);
         buffer.Text.clear();
         if (result && *result <= max)

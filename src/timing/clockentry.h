@@ -26,7 +26,8 @@ std::optional<Fixed4> ParseClockEntry(const QString& text);
 // One typed character (ch, an ASCII code) for the display displayName. A new
 // display name empties the buffer first; digits and "." are appended, Space
 // empties it. Enter (13) reads the text, empties it and gives the length when
-// it parses and is at most max. Every other case gives nothing.
+// it parses and is at most max; Enter with nothing typed gives nothing, so a
+// stray Enter cannot set the clock to 0:00. Every other case gives nothing.
 std::optional<Fixed4> EnterClockDigit(
     ClockEntryBuffer& buffer, const QString& displayName, int ch, Fixed4 max);
 

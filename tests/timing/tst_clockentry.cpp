@@ -87,7 +87,10 @@ void TestClockEntry::typedEntry_data()
 
     QTest::newRow("3 Enter") << "3\r" << Seconds(180) << "";
     QTest::newRow("1.30 Enter") << "1.30\r" << Seconds(90) << "";
-    QTest::newRow("Enter alone") << "\r" << Seconds(0) << "";
+    QTest::newRow("Enter alone changes nothing") << "\r" << Invalid << "";
+    QTest::newRow("Space then Enter changes nothing") << "5 \r" << Invalid << "";
+    QTest::newRow("0 then Enter gives 0") << "0\r" << Seconds(0) << "";
+    QTest::newRow("a lone dot is typed: 0") << ".\r" << Seconds(0) << "";
     QTest::newRow("9.59 accepted") << "9.59\r" << Seconds(599) << "";
     QTest::newRow("9.60 refused") << "9.60\r" << Invalid << "";
     QTest::newRow("10 refused") << "10\r" << Invalid << "";
@@ -133,7 +136,7 @@ void TestClockEntry::otherDisplayStartsAfresh()
     // Even a key that appends nothing switches the buffer to the new display.
     EnterClockDigit(buffer, "tledPeriod", 'x', Max);
     QCOMPARE(buffer.Text, QString());
-    QCOMPARE(RawOr(EnterClockDigit(buffer, "tledPeriod", 13, Max)), Seconds(0));
+    QCOMPARE(RawOr(EnterClockDigit(buffer, "tledPeriod", 13, Max)), Invalid);
 }
 
 void TestClockEntry::typedTextSurvivesWhileTheDisplayStays()
