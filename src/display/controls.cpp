@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -82,6 +83,103 @@ void Label::SetFontBold(bool bold)
     update();
 }
 
+void Label::SetSingleLine(bool singleLine)
+{
+    m_singleLine = singleLine;
+    update();
+}
+
+namespace {
+
+// Greedy breaking at spaces: a word goes on the line when it fits, else it
+// starts a new one. A word wider than the box stays whole on its own line.
+QStringList BreakAtSpaces(const QString& caption, const QFontMetricsF& metrics, double width)
+{
+    QStringList lines;
+    for (const QString& paragraph : caption.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width)
+                line = longer;
+            else {
+                lines << line;
+                line = word;
+            }
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+bool LinesFit(const QStringList& lines, const QFontMetricsF& metrics, QSize box)
+{
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > box.width())
+            return false;
+    }
+    // The last line needs its capitals inside; its descenders may touch the edge.
+    return (lines.size() - 1) * metrics.lineSpacing() + metrics.capHeight() <= box.height();
+}
+
+} // namespace
+
+CaptionLayout LayOutCaption(
+    const QString& caption, const QFont& font, int designPixelSize, QSize box, bool singleLine)
+{
+    CaptionLayout layout;
+    QFont sized = font;
+    // A caption never grows past its design size, and the search starts no
+    // higher than the size at which its longest line could fit the width.
+    int size = qMax(1, designPixelSize);
+    for (; size >= 1; --size) {
+        sized.setPixelSize(size);
+        const QFontMetricsF metrics(sized);
+        layout.PixelSize = size;
+        layout.Lines = singleLine ? QStringList { caption.simplified() }
+                                  : BreakAtSpaces(caption, metrics, box.width());
+        if (LinesFit(layout.Lines, metrics, box))
+            return layout;
+        // Jump close to the width that fits rather than one pixel at a time.
+        double widest = 0;
+        for (const QString& line : layout.Lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        if (widest > box.width() && box.width() > 0) {
+            const int guess = static_cast<int>(size * box.width() / widest) + 1;
+            if (guess < size - 1)
+                size = guess + 1;
+        }
+    }
+    return layout;
+}
+
+QFont Label::DesignFont() const
+{
+    QFont font = m_fontName.isEmpty() ? QApplication::font() : QFont(m_fontName);
+    font.setBold(m_fontBold);
+    // Sizes are in points of 20 twips; the board works in logical pixels of
+    // 15 twips, whatever the screen's own dpi.
+    font.setPixelSize(qMax(1, static_cast<int>(std::lround(PointsToPixels(m_fontSize)))));
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+CaptionLayout Label::Layout() const
+{
+    const QFont font = DesignFont();
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(font.key())
+                            .arg(width())
+                            .arg(height())
+                            .arg(m_singleLine)
+                            .arg(m_caption);
+    if (key != m_layoutKey) {
+        m_layout = LayOutCaption(m_caption, font, font.pixelSize(), size(), m_singleLine);
+        m_layoutKey = key;
+    }
+    return m_layout;
+}
+
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -89,15 +187,12 @@ void Label::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), ToQColor(m_backColor));
     if (m_caption.isEmpty())
         return;
-    QFont font = m_fontName.isEmpty() ? QApplication::font() : QFont(m_fontName);
-    font.setBold(m_fontBold);
-    // Sizes are in points of 20 twips; the board works in logical pixels of
-    // 15 twips, whatever the screen's own dpi.
-    font.setPixelSize(qMax(1, static_cast<int>(std::lround(PointsToPixels(m_fontSize)))));
-    font.setStyleStrategy(QFont::PreferAntialias);
+    const CaptionLayout layout = Layout();
+    QFont font = DesignFont();
+    font.setPixelSize(layout.PixelSize);
     painter.setFont(font);
     painter.setPen(ToQColor(m_foreColor));
-    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
     switch (m_alignment) {
     case kv::Alignment::Left:
         flags |= Qt::AlignLeft;
@@ -109,7 +204,12 @@ void Label::paintEvent(QPaintEvent*)
         flags |= Qt::AlignHCenter;
         break;
     }
-    painter.drawText(rect(), flags, m_caption);
+    const QFontMetricsF metrics(font);
+    double top = 0;
+    for (const QString& line : layout.Lines) {
+        painter.drawText(QRectF(0, top, width(), metrics.lineSpacing()), flags, line);
+        top += metrics.lineSpacing();
+    }
 }
 
 // ---------------------------------------------------------------- PictureBox

@@ -2,8 +2,10 @@
 
 #include "display/control.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 namespace kv {
@@ -16,8 +18,27 @@ enum class Alignment
     Center = 2
 };
 
-// A windowless text. Top-aligned, wrapped at word boundaries like the board's
-// captions, in the design font (Arial bold unless told otherwise).
+// How a caption is drawn in its box: the font's pixel size and the lines.
+struct CaptionLayout
+{
+    int PixelSize = 1;
+    QStringList Lines;
+};
+
+// Lays out a caption in a box of the given pixel size: lines break at spaces
+// only (never inside a word such as "S4-H"), and when the text does not fit
+// at designPixelSize (every line within the width, every line's capitals
+// within the height) the font shrinks just enough, never below 1 pixel and
+// never above designPixelSize. font gives the face and weight; its size is
+// ignored.
+// With singleLine the caption is never broken: it stays on one line and
+// shrinks until that line fits.
+CaptionLayout LayOutCaption(
+    const QString& caption, const QFont& font, int designPixelSize, QSize box, bool singleLine = false);
+
+// A windowless text. Top-aligned, wrapped at spaces, in the design font
+// (Arial bold unless told otherwise); a caption too big for its box is drawn
+// in a font just small enough to show all of it.
 class Label final : public Control
 {
     Q_OBJECT
@@ -30,6 +51,7 @@ class Label final : public Control
     Q_PROPERTY(double FontSize READ FontSize WRITE SetFontSize)
     Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
     Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold)
+    Q_PROPERTY(bool SingleLine READ SingleLine WRITE SetSingleLine)
 
 public:
     // An empty FontName means the application's default font.
@@ -52,12 +74,22 @@ public:
     void SetFontName(const QString& name);
     bool FontBold() const { return m_fontBold; }
     void SetFontBold(bool bold);
+    // A name that must read whole on one line: never broken, shrunk to fit.
+    bool SingleLine() const { return m_singleLine; }
+    void SetSingleLine(bool singleLine);
+
+    // The font of the caption at its design size (FontSize), in pixels.
+    QFont DesignFont() const;
+    // The caption as it is drawn at the label's present size.
+    CaptionLayout Layout() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_caption;
+    mutable CaptionLayout m_layout;
+    mutable QString m_layoutKey;
     int m_foreColor = 0xFFFFFF;
     int m_backColor = 0;
     int m_backStyle = 0;
@@ -65,6 +97,7 @@ private:
     double m_fontSize = 8.25;
     QString m_fontName = QStringLiteral("Arial");
     bool m_fontBold = true;
+    bool m_singleLine = false;
 };
 
 // A windowed container with a background colour; it takes the focus and keys.

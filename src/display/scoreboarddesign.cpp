@@ -26,7 +26,7 @@ const std::vector<ControlDesign>& ScoreboardDesign()
     // clang-format off
     static const std::vector<ControlDesign> design = {
         // Title band
-        {"lblTitle", -1, "Label", "", 120, 0, 9255, 855, {{"Caption", "Home Team Stadiumyg"}, {"FontSize", 36}}},
+        {"lblTitle", -1, "Label", "", 120, 0, 9255, 855, {{"Caption", "Home Team Stadiumyg"}, {"FontSize", 36}, {"SingleLine", true}}},
         {"Line2", -1, "Line", "", 0, 0, 0, 0, {{"X1", 53}, {"Y1", 945}, {"X2", 9413}, {"Y2", 945}, {"BorderColor", White}, {"BorderWidth", 7}}},
 
         // Contest clock
@@ -39,8 +39,8 @@ const std::vector<ControlDesign>& ScoreboardDesign()
         {"mmcBuzzer", -1, "MMControl", "", 1320, 0, 3540, 495, {}},
 
         // Osaekomi clocks
-        {"lblHomeName", -1, "Label", "", 0, 1115, 2600, 495, {{"Caption", "OSAEKOMI"}, {"FontSize", 21.75}, {"BackStyle", 1}, {"BackColor", White}, {"ForeColor", Black}}},
-        {"lblVisitorName", -1, "Label", "", 6900, 1115, 2600, 495, {{"Caption", "OSAEKOMI"}, {"FontSize", 21.75}, {"BackStyle", 1}, {"BackColor", Blue}, {"ForeColor", White}}},
+        {"lblHomeName", -1, "Label", "", 0, 1115, 2600, 495, {{"Caption", "OSAEKOMI"}, {"FontSize", 21.75}, {"SingleLine", true}, {"BackStyle", 1}, {"BackColor", White}, {"ForeColor", Black}}},
+        {"lblVisitorName", -1, "Label", "", 6900, 1115, 2600, 495, {{"Caption", "OSAEKOMI"}, {"FontSize", 21.75}, {"SingleLine", true}, {"BackStyle", 1}, {"BackColor", Blue}, {"ForeColor", White}}},
         {"picContainerHoldHome", -1, "PictureBox", "", 720, 1680, 1695, 1215, {{"TabIndex", 2}}},
         {"nledHoldHome", -1, "NumberLED", "picContainerHoldHome", 360, 120, 1215, 975, {{"Max", 99}, {"Size", 65}, {"PaddingI", 140}, {"LitColor", Red}, {"Caption", "99"}, {"TabIndex", 1}, {"TabStop", false}}},
         {"shpHoldHome", -1, "Shape", "picContainerHoldHome", 120, 840, 165, 165, {{"Shape", Oval}, {"FillStyle", Solid}, {"FillColor", White}, {"BorderStyle", 0}}},

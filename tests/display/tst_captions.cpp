@@ -1,0 +1,176 @@
+// Captions: lines break at spaces only, and a caption that does not fit its
+// label is drawn in a font just small enough to show all of it, on the
+// splash and on the board at every window size.
+
+#include "boardfixture.h"
+#include "display/controls.h"
+#include "startup/frmsplash.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QTest>
+
+using namespace kv;
+using kv::test::Board;
+
+namespace {
+
+QFont ArialBold()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    return font;
+}
+
+// What went wrong with a label's layout, or an empty text when all is shown.
+QString CaptionProblem(const Label& label)
+{
+    const CaptionLayout layout = label.Layout();
+    const QString name
+        = label.objectName() + (label.Index() >= 0 ? QString::number(label.Index()) : QString());
+    const QStringList words = label.Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (layout.Lines.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts) != words)
+        return QStringLiteral("%1 shows \"%2\" of \"%3\"")
+            .arg(name, layout.Lines.join(QLatin1Char('|')), label.Caption());
+    if (layout.PixelSize > label.DesignFont().pixelSize())
+        return QStringLiteral("%1 grew to %2 px").arg(name).arg(layout.PixelSize);
+    QFont font = label.DesignFont();
+    font.setPixelSize(layout.PixelSize);
+    const QFontMetricsF metrics(font);
+    for (const QString& line : layout.Lines) {
+        if (metrics.horizontalAdvance(line) > label.width())
+            return QStringLiteral("%1: \"%2\" is %3 px in %4 px")
+                .arg(name, line)
+                .arg(metrics.horizontalAdvance(line))
+                .arg(label.width());
+    }
+    if ((layout.Lines.size() - 1) * metrics.lineSpacing() + metrics.capHeight() > label.height())
+        return QStringLiteral("%1: %2 lines do not fit %3 px")
+            .arg(name)
+            .arg(layout.Lines.size())
+            .arg(label.height());
+    return {};
+}
+
+} // namespace
+
+class TestCaptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { kv::test::UseTestSettingsStore(); }
+
+    void layOut_data();
+    void layOut();
+
+    void everyBoardCaption_atEveryWindowSize_data();
+    void everyBoardCaption_atEveryWindowSize();
+
+    void splashHint_oneLineWithinItsBox();
+};
+
+void TestCaptions::layOut_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("designPixels");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("shrunk");
+    QTest::newRow("hyphenKeepsWordWhole_shrinks")
+        << "S4-H" << 32 << QSize(55, 41) << QStringList { "S4-H" } << true;
+    QTest::newRow("fitsAsDesigned_keepsSize")
+        << "S4-H" << 32 << QSize(200, 41) << QStringList { "S4-H" } << false;
+    QTest::newRow("neverGrowsInAHugeBox") << "W" << 10 << QSize(2000, 2000) << QStringList { "W" } << false;
+    QTest::newRow("twoLineBox_breaksAtSpace")
+        << "Judokai Ajax" << 20 << QSize(110, 60) << QStringList { "Judokai", "Ajax" } << false;
+    QTest::newRow("oneLineBox_shrinksToOneLine")
+        << "Judokai Ajax" << 29 << QSize(150, 33) << QStringList { "Judokai Ajax" } << true;
+    QTest::newRow("singleLineName_neverBreaks")
+        << "Judokai Ajax" << 20 << QSize(110, 60) << QStringList { "Judokai Ajax" } << true;
+    QTest::newRow("manySpaces_countAsOne")
+        << "A   B" << 20 << QSize(300, 40) << QStringList { "A B" } << false;
+}
+
+void TestCaptions::layOut()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, designPixels);
+    QFETCH(QSize, box);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, shrunk);
+    const bool singleLine = QByteArray(QTest::currentDataTag()).startsWith("singleLine");
+    const CaptionLayout layout = LayOutCaption(caption, ArialBold(), designPixels, box, singleLine);
+    QCOMPARE(layout.Lines, lines);
+    QCOMPARE(layout.PixelSize < designPixels, shrunk);
+    QFont font = ArialBold();
+    font.setPixelSize(layout.PixelSize);
+    for (const QString& line : layout.Lines)
+        QVERIFY(QFontMetricsF(font).horizontalAdvance(line) <= box.width());
+    if (shrunk) {
+        // Just enough: one pixel more would not fit.
+        font.setPixelSize(layout.PixelSize + 1);
+        const QFontMetricsF bigger(font);
+        bool fits = true;
+        for (const QString& line : layout.Lines)
+            fits = fits && bigger.horizontalAdvance(line) <= box.width();
+        fits = fits && (layout.Lines.size() - 1) * bigger.lineSpacing() + bigger.capHeight() <= box.height();
+        QVERIFY(!fits);
+    }
+}
+
+void TestCaptions::everyBoardCaption_atEveryWindowSize_data()
+{
+    QTest::addColumn<QSize>("window");
+    for (const QSize size :
+        { QSize(400, 300), QSize(600, 453), QSize(640, 480), QSize(790, 566), QSize(800, 600),
+            QSize(1024, 768), QSize(1280, 1000), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080),
+            QSize(1920, 1200), QSize(2560, 1440), QSize(3840, 2160), QSize(1000, 2000), QSize(3000, 700) })
+        QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+void TestCaptions::everyBoardCaption_atEveryWindowSize()
+{
+    QFETCH(QSize, window);
+    Board board;
+    // Names as long as the options dialog allows: 25 for the title, 20 a side.
+    BoardSettings.TitleText = QStringLiteral("Regional Judo Cup Finals!");
+    BoardSettings.HomeText = QStringLiteral("Judokai Ajax Utrecht");
+    BoardSettings.VisitorText = QStringLiteral("WWWWWWWWWWWWWWWWWWWW");
+    board->UpdateLabels();
+    board->resize(window);
+    QCoreApplication::processEvents();
+
+    int checked = 0;
+    QStringList problems;
+    for (Label* label : board->findChildren<Label*>()) {
+        if (!label->isVisibleTo(&*board) || label->Caption().isEmpty())
+            continue;
+        ++checked;
+        const QString problem = CaptionProblem(*label);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    QVERIFY(checked >= 20);
+    // The names and the fourth shido caption stay on one line.
+    for (Label* label : { board->lblTitle, board->lblHomeName, board->lblVisitorName,
+             board->findChild<Label*>(QStringLiteral("Label2")),
+             board->findChild<Label*>(QStringLiteral("Label1")) })
+        QCOMPARE(label->Layout().Lines, QStringList { label->Caption() });
+}
+
+void TestCaptions::splashHint_oneLineWithinItsBox()
+{
+    frmSplash splash;
+    for (const char* name : { "Label1", "Label2", "lblClick", "lblMadeBy", "lblName", "lblVersion" }) {
+        auto* label = splash.ControlAs<Label>(QString::fromLatin1(name));
+        QVERIFY(label);
+        QCOMPARE(CaptionProblem(*label), QString());
+    }
+    auto* hint = splash.ControlAs<Label>(QStringLiteral("Label1"));
+    QCOMPARE(hint->Layout().Lines, QStringList { hint->Caption() });
+}
+
+QTEST_MAIN(TestCaptions)
+#include "tst_captions.moc"
