@@ -11,6 +11,7 @@
 #include "startup/logo.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -37,7 +38,7 @@ const std::vector<ControlDesign>& SplashDesign()
         {"Label2", -1, "Label", "frameSplash", 2640, 1920, 3255, 375, {{"Caption", "Press ' F2 ' to set Options from the scoreboard."}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
         {"Label1", -1, "Label", "frameSplash", 2640, 1680, 3255, 255, {{"Caption", "Press ' F1 ' to view Help from the scoreboard."}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
         {"lblMadeBy", -1, "Label", "frameSplash", 4200, 840, 1575, 255, {{"Caption", "by Brontique"}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 1}, {"ForeColor", 0}}},
-        {"picLogo", -1, "PictureBox", "frameSplash", 240, 900, 2070, 2100, {{"TabIndex", 9}, {"TabStop", false}}},
+        {"picLogo", -1, "PictureBox", "frameSplash", 240, 900, 2070, 2100, {{"TabIndex", 9}}},
     };
     // clang-format on
     return design;
@@ -69,7 +70,9 @@ frmSplash::frmSplash(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Form1"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A splash window: no taskbar entry and no place in the window switcher,
+    // so its caption is never seen.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     const QStringList problems = BuildForm(*this, SplashDesign());
     if (!problems.isEmpty())
@@ -80,6 +83,8 @@ frmSplash::frmSplash(QWidget* parent)
     auto* help = ControlAs<CommandButton>(QStringLiteral("cmdHelp"));
     auto* options = ControlAs<CommandButton>(QStringLiteral("cmdOptions"));
     QWidget::setTabOrder(help->Button(), options->Button());
+    QWidget::setTabOrder(options->Button(), logo);
+    QWidget::setTabOrder(logo, help->Button());
     SetClientSize(DesignWidth, DesignHeight);
     ConnectHandlers();
 }
@@ -95,6 +100,24 @@ void frmSplash::ConnectHandlers()
         [] { ShowHelpWindow(); });
     connect(ControlAs<CommandButton>(QStringLiteral("cmdOptions")), &kv::Control::Click, this,
         [] { RunOptionsDialog(); });
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void frmSplash::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A click on the form itself (the strips around frameSplash) opens the
+    // scoreboard, as a click on any of its labels does.
+    const bool click
+        = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        GoScore();
 }
 
 bool frmSplash::Load(const QStringList& arguments)

@@ -37,8 +37,14 @@ public:
     // The scoreboard, once GoScore has opened it.
     static frmScoreboard* Scoreboard();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void ConnectHandlers();
+
+    bool m_pressed = false;
 };
 
 } // namespace kv

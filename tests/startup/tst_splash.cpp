@@ -31,6 +31,10 @@ private slots:
     void enterActivatesHelpButton();
     void optionsBeforeScoreboard_giveItsColours();
     void designSize();
+    void clickOnEdgeStrip_opensScoreboard_data();
+    void clickOnEdgeStrip_opensScoreboard();
+    void splashWindow_notATaskbarWindow();
+    void tabOrder_reachesLogo();
 };
 
 void TestSplash::cleanup()
@@ -197,6 +201,67 @@ void TestSplash::designSize()
     QCOMPARE(logo->Height(), 2100.0);
     QCOMPARE(
         splash.ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Caption(), QStringLiteral("&Options"));
+}
+
+void TestSplash::clickOnEdgeStrip_opensScoreboard_data()
+{
+    // The form is 416 x 216 pixels; frameSplash covers x 8..407, y 0..207.
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("left strip") << QPoint(3, 100);
+    QTest::newRow("right strip") << QPoint(412, 100);
+    QTest::newRow("bottom strip") << QPoint(200, 212);
+    QTest::newRow("bottom left corner") << QPoint(2, 214);
+}
+
+void TestSplash::clickOnEdgeStrip_opensScoreboard()
+{
+    QFETCH(QPoint, point);
+    auto* splash = new frmSplash;
+    splash->setAttribute(Qt::WA_DeleteOnClose, false);
+    splash->Load({});
+    splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QCOMPARE(splash->childAt(point), nullptr);
+    QTest::mouseClick(splash, Qt::LeftButton, {}, point);
+    QVERIFY(frmSplash::Scoreboard());
+    QVERIFY(frmSplash::Scoreboard()->isVisible());
+    QVERIFY(!splash->isVisible());
+    delete splash;
+}
+
+void TestSplash::splashWindow_notATaskbarWindow()
+{
+    frmSplash splash;
+    // A splash window: window switchers and the taskbar leave it out, so its
+    // caption "Form1" is never shown anywhere.
+    QCOMPARE(splash.windowType(), Qt::SplashScreen);
+    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(splash.windowTitle(), QStringLiteral("Form1"));
+}
+
+void TestSplash::tabOrder_reachesLogo()
+{
+    auto* splash = new frmSplash;
+    splash->setAttribute(Qt::WA_DeleteOnClose, false);
+    splash->Load({});
+    splash->show();
+    splash->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(splash));
+    QWidget* help = splash->ControlAs<CommandButton>(QStringLiteral("cmdHelp"))->Button();
+    QWidget* options = splash->ControlAs<CommandButton>(QStringLiteral("cmdOptions"))->Button();
+    QWidget* logo = splash->ControlAs<PictureBox>(QStringLiteral("picLogo"));
+    QCOMPARE(QApplication::focusWidget(), help);
+    const QList<QWidget*> order { options, logo, help };
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    // Keys on the logo do nothing: the splash stays.
+    logo->setFocus();
+    QTest::keyClick(logo, Qt::Key_Return);
+    QVERIFY(splash->isVisible());
+    QVERIFY(!frmSplash::Scoreboard());
+    delete splash;
 }
 
 QTEST_MAIN(TestSplash)
