@@ -133,6 +133,20 @@ void Control::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
+void Control::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt would hand the second press to mousePressEvent as one more press;
+    // here it is the double-click alone, and its release is no click.
+    m_pressed = false;
+    if (ButtonCode(event->button()) == 0) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    if (event->button() == Qt::LeftButton)
+        emit DblClick();
+    event->accept();
+}
+
 WindowedControl::WindowedControl(QWidget* parent)
     : Control(parent)
 {

@@ -59,12 +59,16 @@ signals:
     // Mouse button codes: 1 left, 2 right, 4 middle. Coordinates in twips.
     void MouseDown(qint16 button, qint16 shift, double x, double y);
     void Click();
+    // The second press of a double-click. It is neither a MouseDown nor a
+    // Click, so a double-click acts once, not twice.
+    void DblClick();
 
 protected:
     // Sets the extent without going through SetWidth/SetHeight.
     void SetExtent(double widthTwips, double heightTwips);
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void ApplyGeometry();

@@ -7,6 +7,7 @@
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
 #include "xtestkeys.h"
+#include "xtestmouse.h"
 #include "xvfbserver.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ private slots:
     void resetKey_clearsTheContest();
     void buzzerKey_playsOnceWhilePlaying();
     void fullContest_owedBuzzerPaidByUp();
+    void doubleClick_actsOnce_data();
+    void doubleClick_actsOnce();
 };
 
 void TestRealInput::initTestCase()
@@ -265,6 +268,51 @@ void TestRealInput::fullContest_owedBuzzerPaidByUp()
     board.FinishBuzzer();
     QTRY_VERIFY(!board->BuzzerPlaying);
     QCOMPARE(board.player.Plays(), 1);
+}
+
+void TestRealInput::doubleClick_actsOnce_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("clicks"); // 2: a double-click; -2: two clicks far apart
+    QTest::addColumn<int>("ippon");
+    QTest::addColumn<int>("shido");
+    QTest::addColumn<int>("visitorYuko");
+    QTest::addColumn<int>("medical");
+    QTest::newRow("ipponLabel_doubleClick_togglesOnce") << "lblIpponHome" << 2 << 1 << 0 << 0 << 0;
+    QTest::newRow("shidoPanel_doubleClick_oneShidoNoYuko") << "picHomeS" << 2 << 0 << 1 << 0 << 0;
+    QTest::newRow("medicalCross_doubleClick_oneMark") << "lblMedHome" << 2 << 0 << 0 << 0 << 1;
+    QTest::newRow("shidoPanel_twoClicksApart_twoShido") << "picHomeS" << -2 << 0 << 2 << 1 << 0;
+}
+
+void TestRealInput::doubleClick_actsOnce()
+{
+    QFETCH(QString, target);
+    QFETCH(int, clicks);
+    QFETCH(int, ippon);
+    QFETCH(int, shido);
+    QFETCH(int, visitorYuko);
+    QFETCH(int, medical);
+    Board board;
+    QVERIFY(FocusOn(board->tledPeriod));
+    QWidget* widget = board->findChild<QWidget*>(target);
+    QVERIFY(widget);
+    const QPoint centre = widget->mapToGlobal(widget->rect().center());
+    if (clicks == 2) {
+        QVERIFY(kv::test::ClickAt(centre, 1, 2));
+    } else {
+        // Farther apart than a double-click may be: two single clicks, along
+        // the panel's top edge (its captions take their own clicks).
+        const QPoint top = widget->mapToGlobal(QPoint(widget->width() / 2, 3));
+        QVERIFY(kv::test::ClickAt(top - QPoint(widget->width() / 3, 0)));
+        QVERIFY(kv::test::ClickAt(top + QPoint(widget->width() / 3, 0)));
+    }
+    // B after the clicks: once the buzzer sounds, every click has been handled.
+    QVERIFY(Tap(XK_b));
+    QTRY_COMPARE(board.player.Plays(), 1);
+    QCOMPARE(int(board->Ippon), ippon);
+    QCOMPARE(int(board->PenaltySH), shido);
+    QCOMPARE(board->nledYVisitor->Value(), visitorYuko);
+    QCOMPARE(int(board->MedHome), medical);
 }
 
 int main(int argc, char** argv)
