@@ -64,6 +64,7 @@ enum Vk : qint16
     VkOem5 = 220, // backslash
     VkOem6 = 221, // ]
     VkOem7 = 222, // '
+    VkOem8 = 223, // a layout's own key
     VkOem102 = 226, // the extra key of ISO keyboards
 };
 
@@ -164,6 +165,42 @@ qint16 VirtualKeyFromEvdev(quint32 evdev, int qtKey)
             return k.Vk;
     }
     return 0;
+}
+
+// X keysyms of the four punctuation marks Windows codes on every layout.
+constexpr quint32 XkPlus = 0x2b;
+constexpr quint32 XkComma = 0x2c;
+constexpr quint32 XkMinus = 0x2d;
+constexpr quint32 XkPeriod = 0x2e;
+
+qint16 PunctuationVk(quint32 keysym)
+{
+    switch (keysym) {
+    case XkPlus:
+        return VkOemPlus;
+    case XkComma:
+        return VkOemComma;
+    case XkMinus:
+        return VkOemMinus;
+    case XkPeriod:
+        return VkOemPeriod;
+    default:
+        return 0;
+    }
+}
+
+bool IsPunctuationVk(qint16 vk)
+{
+    return vk == VkOemPlus || vk == VkOemComma || vk == VkOemMinus || vk == VkOemPeriod;
+}
+
+// Keys whose meaning follows the layout's symbols: the punctuation keys, and
+// the positions of US letters where a layout puts punctuation (the French ","
+// sits where US has "M").
+bool FollowsSymbols(qint16 positionVk)
+{
+    return (positionVk >= VkOem1 && positionVk <= 192) || (positionVk >= VkOem4 && positionVk <= VkOem8)
+        || positionVk == VkOem102 || (positionVk >= VkA && positionVk <= VkA + 25);
 }
 
 bool LooksLikeX11Keycode(quint32 scanCode)
@@ -275,12 +312,27 @@ qint16 VirtualKeyFromQtKey(int qtKey, Qt::KeyboardModifiers modifiers)
     }
 }
 
-qint16 VirtualKeyFromX11(const KeyEventFacts& facts)
+qint16 VirtualKeyFromX11(const KeyEventFacts& facts, const KeySymbolLookup& symbols)
 {
     if (IsLetterKey(facts.QtKey))
         return static_cast<qint16>(VkA + (facts.QtKey - Qt::Key_A));
     if (LooksLikeX11Keycode(facts.NativeScanCode)) {
         const qint16 vk = VirtualKeyFromEvdev(facts.NativeScanCode - X11KeycodeOffset, facts.QtKey);
+        if (vk != 0 && FollowsSymbols(vk)) {
+            const KeySymbols layout = symbols ? symbols(facts.NativeScanCode) : KeySymbols {};
+            const bool known = layout.Unshifted != 0 || layout.Shifted != 0;
+            if (known) {
+                if (const qint16 marked = PunctuationVk(layout.Unshifted))
+                    return marked;
+                if (const qint16 marked = PunctuationVk(layout.Shifted))
+                    return marked;
+                // This layout prints none of the four here: not plus, not minus.
+                if (IsPunctuationVk(vk))
+                    return VkOem8;
+            } else if (const qint16 marked = PunctuationVk(facts.NativeVirtualKey)) {
+                return marked;
+            }
+        }
         if (vk != 0)
             return vk;
     }
@@ -307,13 +359,13 @@ qint16 VirtualKeyFromWindows(const KeyEventFacts& facts)
     return VirtualKeyFromQtKey(facts.QtKey, facts.Modifiers);
 }
 
-qint16 VirtualKeyFromFacts(const KeyEventFacts& facts, KeySource source)
+qint16 VirtualKeyFromFacts(const KeyEventFacts& facts, KeySource source, const KeySymbolLookup& symbols)
 {
     switch (source) {
     case KeySource::Windows:
         return VirtualKeyFromWindows(facts);
     case KeySource::X11:
-        return VirtualKeyFromX11(facts);
+        return VirtualKeyFromX11(facts, symbols);
     case KeySource::QtKey:
         break;
     }
@@ -352,8 +404,9 @@ KeyTranslator& KeyTranslator::Instance()
     return translator;
 }
 
-KeyTranslator::KeyTranslator(KeySource source)
+KeyTranslator::KeyTranslator(KeySource source, KeySymbolLookup symbols)
     : m_source(source)
+    , m_symbols(std::move(symbols))
 { }
 
 std::optional<qint16> KeyTranslator::Press(const QKeyEvent& event)
@@ -374,7 +427,7 @@ std::optional<qint16> KeyTranslator::Press(const KeyEventFacts& facts)
         if (held != m_held.constEnd())
             return *held;
     }
-    const qint16 vk = VirtualKeyFromFacts(facts, m_source);
+    const qint16 vk = VirtualKeyFromFacts(facts, m_source, m_symbols);
     if (vk == 0)
         return std::nullopt;
     if (facts.NativeScanCode != 0)
@@ -397,7 +450,7 @@ std::optional<qint16> KeyTranslator::Release(const KeyEventFacts& facts)
         }
     }
     if (vk == 0)
-        vk = VirtualKeyFromFacts(facts, m_source);
+        vk = VirtualKeyFromFacts(facts, m_source, m_symbols);
     if (vk == 0)
         return std::nullopt;
     return vk;

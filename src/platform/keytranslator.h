@@ -3,6 +3,7 @@
 #include <QHash>
 #include <Qt>
 
+#include <functional>
 #include <optional>
 
 class QKeyEvent;
@@ -32,11 +33,32 @@ enum class KeySource
     QtKey, // the Qt key alone
 };
 
+// The symbols (X keysyms) a key prints unshifted and shifted in the active
+// layout; 0 where it prints nothing or is not known.
+struct KeySymbols
+{
+    quint32 Unshifted = 0;
+    quint32 Shifted = 0;
+};
+
+// The symbols of a key by its X keycode, in the active layout.
+using KeySymbolLookup = std::function<KeySymbols(quint32 x11Keycode)>;
+
+// The layout of the running X display, asked afresh on each call, so that a
+// layout switched while the program runs is followed. Empty where there is no
+// X display (another platform plugin, or Windows).
+KeySymbolLookup PlatformKeySymbols();
+
 // From X11 facts: letters follow the layout through the Qt key (Shift does not
-// matter); every other key is found by its position, as on a US keyboard.
-// Keypad keys give their digits with NumLock on and their navigation keys
-// with NumLock off. Falls back on the Qt key for positions it does not know.
-qint16 VirtualKeyFromX11(const KeyEventFacts& facts);
+// matter). The punctuation keys that print "+", "-", "." or "," (unshifted or
+// shifted) give 187, 189, 190 and 188 on every layout, as Windows gives them;
+// a punctuation key that prints none of these four where a US keyboard has one
+// gives 223, so it is never taken for plus or minus. The symbols come from
+// symbols, or without it from the event's own keysym. The digit row and every
+// other key are found by their position, as on a US keyboard. Keypad keys give
+// their digits with NumLock on and their navigation keys with NumLock off.
+// Falls back on the Qt key for positions it does not know.
+qint16 VirtualKeyFromX11(const KeyEventFacts& facts, const KeySymbolLookup& symbols = {});
 
 // From Windows facts: the native virtual key, left and right modifier keys
 // folded together. Falls back on the Qt key when the native key is missing.
@@ -49,8 +71,8 @@ qint16 VirtualKeyFromWindows(const KeyEventFacts& facts);
 qint16 VirtualKeyFromQtKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
 // The code from the given source; an X11 source with no usable keycode uses
-// the Qt key.
-qint16 VirtualKeyFromFacts(const KeyEventFacts& facts, KeySource source);
+// the Qt key. symbols is the layout an X11 source reads punctuation from.
+qint16 VirtualKeyFromFacts(const KeyEventFacts& facts, KeySource source, const KeySymbolLookup& symbols = {});
 
 // The source this build and the running platform plugin provide.
 KeySource PlatformKeySource();
@@ -66,7 +88,8 @@ class KeyTranslator final
 public:
     static KeyTranslator& Instance();
 
-    explicit KeyTranslator(KeySource source = PlatformKeySource());
+    explicit KeyTranslator(
+        KeySource source = PlatformKeySource(), KeySymbolLookup symbols = PlatformKeySymbols());
 
     // The key-down code, or nothing for a key without a code.
     std::optional<qint16> Press(const QKeyEvent& event);
@@ -80,6 +103,7 @@ public:
 
 private:
     KeySource m_source;
+    KeySymbolLookup m_symbols;
     QHash<quint32, qint16> m_held; // code given at press, by scan code
 };
 

@@ -35,6 +35,39 @@ protected:
     }
 };
 
+// The two levels of the keys that matter here, as `xmodmap -pke` lists them
+// under `setxkbmap de` and `setxkbmap fr` (keycode = evdev code + 8).
+KeySymbols RecordedLayout(const QString& layout, quint32 keycode)
+{
+    static const QHash<quint32, KeySymbols> german {
+        { 10, { 0x31, 0x21 } }, // 1 !
+        { 15, { 0x36, 0x26 } }, // 6 &
+        { 20, { 0xdf, 0x3f } }, // ssharp question
+        { 21, { 0xfe51, 0xfe50 } }, // dead_acute dead_grave
+        { 29, { 0x7a, 0x5a } }, // z Z
+        { 34, { 0xfc, 0xdc } }, // udiaeresis Udiaeresis
+        { 35, { 0x2b, 0x2a } }, // plus asterisk
+        { 52, { 0x79, 0x59 } }, // y Y
+        { 59, { 0x2c, 0x3b } }, // comma semicolon
+        { 60, { 0x2e, 0x3a } }, // period colon
+        { 61, { 0x2d, 0x5f } }, // minus underscore
+        { 94, { 0x3c, 0x3e } }, // less greater
+    };
+    static const QHash<quint32, KeySymbols> french {
+        { 10, { 0x26, 0x31 } }, // ampersand 1
+        { 15, { 0x2d, 0x36 } }, // minus 6
+        { 20, { 0x29, 0xb0 } }, // parenright degree
+        { 21, { 0x3d, 0x2b } }, // equal plus
+        { 24, { 0x61, 0x41 } }, // a A
+        { 47, { 0x6d, 0x4d } }, // m M
+        { 58, { 0x2c, 0x3f } }, // comma question
+        { 59, { 0x3b, 0x2e } }, // semicolon period
+        { 60, { 0x3a, 0x2f } }, // colon slash
+        { 61, { 0x21, 0xa7 } }, // exclam section
+    };
+    return (layout == u"de" ? german : french).value(keycode);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
@@ -46,6 +79,10 @@ class TestKeyTranslator : public QObject
 private slots:
     void fromRecordedX11Events_data();
     void fromRecordedX11Events();
+    void fromRecordedGermanAndFrenchEvents_data();
+    void fromRecordedGermanAndFrenchEvents();
+    void punctuationWithoutLayout_followsTheEventsSymbol_data();
+    void punctuationWithoutLayout_followsTheEventsSymbol();
     void fromQtKey_data();
     void fromQtKey();
     void fromWindows_data();
@@ -141,6 +178,86 @@ void TestKeyTranslator::fromRecordedX11Events()
 
     QCOMPARE(VirtualKeyFromX11(X11Facts(qtKey, modifiers, scanCode)), qint16(vk));
     QCOMPARE(VirtualKeyFromFacts(X11Facts(qtKey, modifiers, scanCode), KeySource::X11), qint16(vk));
+}
+
+void TestKeyTranslator::fromRecordedGermanAndFrenchEvents_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<int>("vk");
+    // Events as Qt 6.4 on xcb delivers them under `setxkbmap de` / `fr`.
+    QTest::newRow("de: + is plus") << "de" << 0x2b << false << 35u << 0x2bu << 187;
+    QTest::newRow("de: Shift+ (*) is still plus") << "de" << 0x2a << true << 35u << 0x2au << 187;
+    QTest::newRow("de: - is minus") << "de" << 0x2d << false << 61u << 0x2du << 189;
+    QTest::newRow("de: Shift- (_) is still minus") << "de" << 0x5f << true << 61u << 0x5fu << 189;
+    QTest::newRow("de: , is comma") << "de" << 0x2c << false << 59u << 0x2cu << 188;
+    QTest::newRow("de: . is full stop") << "de" << 0x2e << false << 60u << 0x2eu << 190;
+    QTest::newRow("de: ss on the US minus place is no minus") << "de" << 0xdf << false << 20u << 0xdfu << 223;
+    QTest::newRow("de: dead acute on the US = place is no plus")
+        << "de" << 0x1001251 << false << 21u << 0xfe51u << 223;
+    QTest::newRow("de: u-umlaut keeps its place") << "de" << 0xdc << false << 34u << 0xfcu << 219;
+    QTest::newRow("de: < keeps its place") << "de" << 0x3c << false << 94u << 0x3cu << 226;
+    QTest::newRow("de: Z follows the layout") << "de" << 0x5a << false << 29u << 0x7au << 90;
+    QTest::newRow("de: Y follows the layout") << "de" << 0x59 << false << 52u << 0x79u << 89;
+    QTest::newRow("de: digit 6") << "de" << 0x36 << false << 15u << 0x36u << 54;
+    QTest::newRow("fr: = is plus") << "fr" << 0x3d << false << 21u << 0x3du << 187;
+    QTest::newRow("fr: Shift= (+) is plus") << "fr" << 0x2b << true << 21u << 0x2bu << 187;
+    QTest::newRow("fr: , on the US M place is comma") << "fr" << 0x2c << false << 58u << 0x2cu << 188;
+    QTest::newRow("fr: Shift, (?) is comma") << "fr" << 0x3f << true << 58u << 0x3fu << 188;
+    QTest::newRow("fr: ; is full stop") << "fr" << 0x3b << false << 59u << 0x3bu << 190;
+    QTest::newRow("fr: Shift; (.) is full stop") << "fr" << 0x2e << true << 59u << 0x2eu << 190;
+    QTest::newRow("fr: : on the US . place is no full stop") << "fr" << 0x3a << false << 60u << 0x3au << 223;
+    QTest::newRow("fr: ) on the US minus place is no minus") << "fr" << 0x29 << false << 20u << 0x29u << 223;
+    QTest::newRow("fr: ! keeps its place") << "fr" << 0x21 << false << 61u << 0x21u << 191;
+    QTest::newRow("fr: - on the digit row stays digit 6") << "fr" << 0x2d << false << 15u << 0x2du << 54;
+    QTest::newRow("fr: Shift 6 is digit 6") << "fr" << 0x36 << true << 15u << 0x36u << 54;
+    QTest::newRow("fr: & is digit 1") << "fr" << 0x26 << false << 10u << 0x26u << 49;
+    QTest::newRow("fr: M on the US ; place") << "fr" << 0x4d << false << 47u << 0x6du << 77;
+    QTest::newRow("fr: A on the US Q place") << "fr" << 0x41 << false << 24u << 0x61u << 65;
+}
+
+void TestKeyTranslator::fromRecordedGermanAndFrenchEvents()
+{
+    QFETCH(QString, layout);
+    QFETCH(int, qtKey);
+    QFETCH(bool, shift);
+    QFETCH(quint32, scanCode);
+    QFETCH(quint32, keysym);
+    QFETCH(int, vk);
+    const KeySymbolLookup symbols = [layout](quint32 keycode) { return RecordedLayout(layout, keycode); };
+    const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    const KeyEventFacts facts { qtKey, modifiers, scanCode, keysym, false };
+    QCOMPARE(int(VirtualKeyFromX11(facts, symbols)), vk);
+    // Pressed and released through the translator: the same code both ways.
+    KeyTranslator translator(KeySource::X11, symbols);
+    QCOMPARE(translator.Press(facts), std::optional<qint16>(vk));
+    QCOMPARE(translator.Release(facts), std::optional<qint16>(vk));
+}
+
+void TestKeyTranslator::punctuationWithoutLayout_followsTheEventsSymbol_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<quint32>("scanCode");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<int>("vk");
+    QTest::newRow("de + by its own symbol") << 0x2b << 35u << 0x2bu << 187;
+    QTest::newRow("de - by its own symbol") << 0x2d << 61u << 0x2du << 189;
+    QTest::newRow("fr . by its own symbol") << 0x2e << 59u << 0x2eu << 190;
+    // Without the layout a key printing something else keeps its place.
+    QTest::newRow("de ss keeps its US place") << 0xdf << 20u << 0xdfu << 189;
+    QTest::newRow("US < (Shift+,) keeps its place") << 0x3c << 59u << 0x3cu << 188;
+}
+
+void TestKeyTranslator::punctuationWithoutLayout_followsTheEventsSymbol()
+{
+    QFETCH(int, qtKey);
+    QFETCH(quint32, scanCode);
+    QFETCH(quint32, keysym);
+    QFETCH(int, vk);
+    QCOMPARE(int(VirtualKeyFromX11({ qtKey, Qt::NoModifier, scanCode, keysym, false })), vk);
 }
 
 void TestKeyTranslator::fromQtKey_data()

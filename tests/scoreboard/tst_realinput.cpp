@@ -11,6 +11,9 @@
 #include "xvfbserver.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace kv;
@@ -36,6 +39,32 @@ bool FocusOn(QWidget* widget)
     return QTest::qWaitFor([widget] { return widget->hasFocus() && widget->isActiveWindow(); }, 5000);
 }
 
+// Presses and releases an X keycode, with Shift held when shifted.
+bool TapKeycode(unsigned int keycode, bool shifted)
+{
+    Display* display = kv::test::QtDisplay();
+    const kv::test::FakeKeyEvent fakeKey = XTestFakeKey();
+    if (display == nullptr || fakeKey == nullptr)
+        return false;
+    constexpr unsigned int LeftShift = 50;
+    if (shifted)
+        fakeKey(display, LeftShift, 1, 0);
+    fakeKey(display, keycode, 1, 0);
+    fakeKey(display, keycode, 0, 0);
+    if (shifted)
+        fakeKey(display, LeftShift, 0, 0);
+    XFlush(display);
+    return true;
+}
+
+// Switches the X server's keyboard layout; true when it took.
+bool UseLayout(const QString& layout)
+{
+    return QProcess::execute(QStringLiteral("setxkbmap"),
+               { QStringLiteral("-display"), QString::fromLocal8Bit(qgetenv("DISPLAY")), layout })
+        == 0;
+}
+
 } // namespace
 
 class TestRealInput : public QObject
@@ -58,6 +87,8 @@ private slots:
     void fullContest_owedBuzzerPaidByUp();
     void doubleClick_actsOnce_data();
     void doubleClick_actsOnce();
+    void otherLayouts_punctuationKeys_data();
+    void otherLayouts_punctuationKeys();
 };
 
 void TestRealInput::initTestCase()
@@ -313,6 +344,64 @@ void TestRealInput::doubleClick_actsOnce()
     QCOMPARE(int(board->PenaltySH), shido);
     QCOMPARE(board->nledYVisitor->Value(), visitorYuko);
     QCOMPARE(int(board->MedHome), medical);
+}
+
+void TestRealInput::otherLayouts_punctuationKeys_data()
+{
+    // Keys as X keycodes, "S" before one for Shift: what the operator's
+    // fingers do on a German or French keyboard.
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("shido");
+    QTest::addColumn<int>("medical");
+    QTest::addColumn<int>("periodSeconds");
+    QTest::newRow("de_plusGivesShido") << "de"
+                                       << "picHomeS" << QStringList { "35" } << 1 << 0 << 120;
+    QTest::newRow("de_minusTakesShidoBack")
+        << "de"
+        << "picHomeS" << QStringList { "35", "35", "61" } << 1 << 0 << 120;
+    QTest::newRow("de_ssIsNoMinus") << "de"
+                                    << "picHomeS" << QStringList { "35", "20" } << 1 << 0 << 120;
+    QTest::newRow("de_plusAddsMedicalMark") << "de"
+                                            << "picMedHome" << QStringList { "35" } << 0 << 1 << 120;
+    QTest::newRow("de_clockEntryWithFullStop")
+        << "de"
+        << "tledPeriod" << QStringList { "10", "60", "12", "19", "36" } << 0 << 0 << 90;
+    QTest::newRow("fr_shiftedPlusGivesShido") << "fr"
+                                              << "picHomeS" << QStringList { "S21" } << 1 << 0 << 120;
+    QTest::newRow("fr_clockEntryWithShiftedFullStop")
+        << "fr"
+        << "tledPeriod" << QStringList { "10", "S59", "12", "19", "36" } << 0 << 0 << 90;
+}
+
+void TestRealInput::otherLayouts_punctuationKeys()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, target);
+    QFETCH(QStringList, keys);
+    QFETCH(int, shido);
+    QFETCH(int, medical);
+    QFETCH(int, periodSeconds);
+    if (QStandardPaths::findExecutable(QStringLiteral("setxkbmap")).isEmpty())
+        QSKIP("setxkbmap is not installed (Debian package x11-xkb-utils)");
+    QVERIFY(UseLayout(layout));
+    const auto restore = qScopeGuard([] { UseLayout(QStringLiteral("us")); });
+    Board board;
+    QWidget* widget = board->findChild<QWidget*>(target);
+    QVERIFY(widget);
+    QVERIFY(FocusOn(widget));
+    for (const QString& key : keys) {
+        const bool shifted = key.startsWith(u'S');
+        QVERIFY(TapKeycode(key.mid(shifted ? 1 : 0).toUInt(), shifted));
+    }
+    // B (the same key on all three layouts) after the others: once the
+    // buzzer sounds, every key has been handled.
+    QVERIFY(TapKeycode(56, false));
+    QTRY_COMPARE(board.player.Plays(), 1);
+    QCOMPARE(int(board->PenaltySH), shido);
+    QCOMPARE(int(board->MedHome), medical);
+    QCOMPARE(PeriodLength, Fixed4::FromSeconds(periodSeconds));
 }
 
 int main(int argc, char** argv)
