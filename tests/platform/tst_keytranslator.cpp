@@ -192,31 +192,18 @@ void TestKeyTranslator::fromRecordedGermanAndFrenchEvents_data()
     QTest::newRow("de: + is plus") << "de" << 0x2b << false << 35u << 0x2bu << 187;
     QTest::newRow("de: Shift+ (*) is still plus") << "de" << 0x2a << true << 35u << 0x2au << 187;
     QTest::newRow("de: - is minus") << "de" << 0x2d << false << 61u << 0x2du << 189;
-    QTest::newRow("de: Shift- (_) is still minus") << "de" << 0x5f << true << 61u << 0x5fu << 189;
-    QTest::newRow("de: , is comma") << "de" << 0x2c << false << 59u << 0x2cu << 188;
     QTest::newRow("de: . is full stop") << "de" << 0x2e << false << 60u << 0x2eu << 190;
     QTest::newRow("de: ss on the US minus place is no minus") << "de" << 0xdf << false << 20u << 0xdfu << 223;
     QTest::newRow("de: dead acute on the US = place is no plus")
         << "de" << 0x1001251 << false << 21u << 0xfe51u << 223;
-    QTest::newRow("de: u-umlaut keeps its place") << "de" << 0xdc << false << 34u << 0xfcu << 219;
-    QTest::newRow("de: < keeps its place") << "de" << 0x3c << false << 94u << 0x3cu << 226;
-    QTest::newRow("de: Z follows the layout") << "de" << 0x5a << false << 29u << 0x7au << 90;
-    QTest::newRow("de: Y follows the layout") << "de" << 0x59 << false << 52u << 0x79u << 89;
-    QTest::newRow("de: digit 6") << "de" << 0x36 << false << 15u << 0x36u << 54;
-    QTest::newRow("fr: = is plus") << "fr" << 0x3d << false << 21u << 0x3du << 187;
     QTest::newRow("fr: Shift= (+) is plus") << "fr" << 0x2b << true << 21u << 0x2bu << 187;
     QTest::newRow("fr: , on the US M place is comma") << "fr" << 0x2c << false << 58u << 0x2cu << 188;
-    QTest::newRow("fr: Shift, (?) is comma") << "fr" << 0x3f << true << 58u << 0x3fu << 188;
-    QTest::newRow("fr: ; is full stop") << "fr" << 0x3b << false << 59u << 0x3bu << 190;
     QTest::newRow("fr: Shift; (.) is full stop") << "fr" << 0x2e << true << 59u << 0x2eu << 190;
     QTest::newRow("fr: : on the US . place is no full stop") << "fr" << 0x3a << false << 60u << 0x3au << 223;
     QTest::newRow("fr: ) on the US minus place is no minus") << "fr" << 0x29 << false << 20u << 0x29u << 223;
-    QTest::newRow("fr: ! keeps its place") << "fr" << 0x21 << false << 61u << 0x21u << 191;
     QTest::newRow("fr: - on the digit row stays digit 6") << "fr" << 0x2d << false << 15u << 0x2du << 54;
-    QTest::newRow("fr: Shift 6 is digit 6") << "fr" << 0x36 << true << 15u << 0x36u << 54;
     QTest::newRow("fr: & is digit 1") << "fr" << 0x26 << false << 10u << 0x26u << 49;
     QTest::newRow("fr: M on the US ; place") << "fr" << 0x4d << false << 47u << 0x6du << 77;
-    QTest::newRow("fr: A on the US Q place") << "fr" << 0x41 << false << 24u << 0x61u << 65;
 }
 
 void TestKeyTranslator::fromRecordedGermanAndFrenchEvents()

@@ -358,9 +358,6 @@ void TestRealInput::otherLayouts_punctuationKeys_data()
     QTest::addColumn<int>("periodSeconds");
     QTest::newRow("de_plusGivesShido") << "de"
                                        << "picHomeS" << QStringList { "35" } << 1 << 0 << 120;
-    QTest::newRow("de_minusTakesShidoBack")
-        << "de"
-        << "picHomeS" << QStringList { "35", "35", "61" } << 1 << 0 << 120;
     QTest::newRow("de_ssIsNoMinus") << "de"
                                     << "picHomeS" << QStringList { "35", "20" } << 1 << 0 << 120;
     QTest::newRow("de_plusAddsMedicalMark") << "de"
@@ -368,8 +365,6 @@ void TestRealInput::otherLayouts_punctuationKeys_data()
     QTest::newRow("de_clockEntryWithFullStop")
         << "de"
         << "tledPeriod" << QStringList { "10", "60", "12", "19", "36" } << 0 << 0 << 90;
-    QTest::newRow("fr_shiftedPlusGivesShido") << "fr"
-                                              << "picHomeS" << QStringList { "S21" } << 1 << 0 << 120;
     QTest::newRow("fr_clockEntryWithShiftedFullStop")
         << "fr"
         << "tledPeriod" << QStringList { "10", "S59", "12", "19", "36" } << 0 << 0 << 90;
