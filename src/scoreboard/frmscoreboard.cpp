@@ -349,16 +349,16 @@ void frmScoreboard::StartStop()
             return;
         }
     }
-    if (!tkPeriod->Running()) {
-        // At or below 0:00 no hold starts; the contest clock is stopped again
-        // by the refresh below, which sounds the buzzer if it is still owed.
+    if (!tkPeriod->Running() && tkPeriod->Time() <= Fixed4()) {
+        // At or below 0:00 the start starts nothing: it only sounds the end
+        // of time if that has not sounded since the clock last had time left.
+        ExpireContestClock();
+    } else if (!tkPeriod->Running()) {
         tkPeriod->SetRunning(true);
-        if (tkPeriod->Time() > Fixed4()) {
-            if (TimePin == 37)
-                tkHoldHome->SetRunning(true);
-            else if (TimePin == 39)
-                tkHoldVisitor->SetRunning(true);
-        }
+        if (TimePin == 37)
+            tkHoldHome->SetRunning(true);
+        else if (TimePin == 39)
+            tkHoldVisitor->SetRunning(true);
     } else {
         tkPeriod->SetRunning(false);
         tkHoldHome->SetRunning(false);

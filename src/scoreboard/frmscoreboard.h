@@ -141,6 +141,9 @@ private:
     // The end-of-time rule of the refresh: at or below 0 a running contest
     // clock stops and the buzzer sounds, or is owed while a hold runs.
     void CheckEndOfTime();
+    // The contest time is up: the contest clock stops and the buzzer sounds,
+    // or is owed while a hold runs; once per expiry.
+    void ExpireContestClock();
     // Sounds the end-of-time buzzer owed for a held-over hold and ends that
     // hold; does nothing when none is owed.
     void PayOwedBuzzer();

@@ -53,16 +53,21 @@ void frmScoreboard::CheckEndOfTime()
         PlayedBuzzerPeriod = false;
         DelayPlayBuzzerPeriod = false;
     } else if (tkPeriod->Running()) {
-        tkPeriod->SetRunning(false);
-        if (!PlayedBuzzerPeriod) {
-            if (tkHoldHome->Running() || tkHoldVisitor->Running()) {
-                // The end of time sounds when the running osaekomi ends.
-                DelayPlayBuzzerPeriod = true;
-            } else {
-                PlayedBuzzerPeriod = true;
-                Buzzer(BoardSettings.BuzzerFile);
-            }
-        }
+        ExpireContestClock();
+    }
+}
+
+void frmScoreboard::ExpireContestClock()
+{
+    tkPeriod->SetRunning(false);
+    if (PlayedBuzzerPeriod)
+        return;
+    if (tkHoldHome->Running() || tkHoldVisitor->Running()) {
+        // The end of time sounds when the running osaekomi ends.
+        DelayPlayBuzzerPeriod = true;
+    } else {
+        PlayedBuzzerPeriod = true;
+        Buzzer(BoardSettings.BuzzerFile);
     }
 }
 

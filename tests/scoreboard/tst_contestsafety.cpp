@@ -50,6 +50,7 @@ private slots:
 
     void heldOverHold_thenStartAtZero_data();
     void heldOverHold_thenStartAtZero();
+    void startAtZero_soundsOnceAndStartsNothing();
     void holdOnStoppedClock_anyArrowStopsIt_data();
     void holdOnStoppedClock_anyArrowStopsIt();
 
@@ -125,6 +126,24 @@ void TestContestSafety::heldOverHold_thenStartAtZero()
     QCOMPARE(board->nledHoldHome->Value(), shown);
     QCOMPARE(board->tledPeriod->Caption(), 0.0f);
     QCOMPARE(board.player.Plays(), 1);
+}
+
+void TestContestSafety::startAtZero_soundsOnceAndStartsNothing()
+{
+    Board board;
+    board->tledPeriod->setFocus();
+    board->TimePin = 37;
+    TypeOnClock(board, QStringLiteral("0E"));
+    QCOMPARE(board.player.Plays(), 0);
+    // The end of time has not sounded since the clock had time left: the
+    // start sounds it, and starts neither the contest clock nor Home's hold.
+    for (int press = 1; press <= 2; ++press) {
+        QTest::keyClick(board->tledPeriod, Qt::Key_S);
+        QVERIFY(!board->tkPeriod->Running());
+        QVERIFY(!board->tkHoldHome->Running());
+        QCOMPARE(board.player.Plays(), 1);
+        board.FinishBuzzer();
+    }
 }
 
 void TestContestSafety::holdOnStoppedClock_anyArrowStopsIt_data()
