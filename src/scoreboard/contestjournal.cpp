@@ -554,8 +554,9 @@ bool JournalKeeper::CloseAllowed()
     // The system ending the session asks nobody; the contest is kept.
     if (!qApp->isSavingSession() && !AskToClose(&m_form))
         return false;
-    m_last = now;
-    Save(now);
+    // The clocks ran on while the question was open.
+    m_last = TakeSnapshot();
+    Save(*m_last);
     return true;
 }
 
