@@ -20,7 +20,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace kv {
@@ -330,6 +333,11 @@ ContestJournal::ContestJournal(QString path)
 
 bool ContestJournal::Write(const ContestSnapshot& snapshot)
 {
+    return WriteText(JournalText(snapshot));
+}
+
+bool ContestJournal::WriteText(const QByteArray& text)
+{
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder)) {
         m_lastError = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
@@ -340,7 +348,6 @@ bool ContestJournal::Write(const ContestSnapshot& snapshot)
         m_lastError = file.errorString();
         return false;
     }
-    const QByteArray text = JournalText(snapshot);
     if (file.write(text) != text.size()) {
         m_lastError = file.errorString();
         file.cancelWriting();
@@ -421,11 +428,96 @@ QString ContestJournalPath()
     return JournalPathSetting();
 }
 
+// ---------------------------------------------------------------- the writer thread
+
+// Writes journal texts on a thread of its own. Only the newest request waits:
+// a request handed over while the disk is busy replaces an older waiting one.
+class JournalWriter final
+{
+public:
+    // Called on the writer's thread after each write or removal.
+    using Report = std::function<void(bool saved, const QString& error)>;
+
+    JournalWriter(const QString& path, Report report)
+        : m_journal(path)
+        , m_report(std::move(report))
+        , m_thread([this] { Run(); })
+    { }
+
+    // Finishes the waiting request, then ends the thread.
+    ~JournalWriter()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    // A text to write, or nothing to remove the journal.
+    void Post(std::optional<QByteArray> text)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_pending = std::move(text);
+            m_hasPending = true;
+        }
+        m_wake.notify_all();
+    }
+
+    void Flush()
+    {
+        std::unique_lock lock(m_mutex);
+        m_idle.wait(lock, [this] { return !m_hasPending && !m_busy; });
+    }
+
+private:
+    void Run()
+    {
+        for (;;) {
+            std::optional<QByteArray> job;
+            {
+                std::unique_lock lock(m_mutex);
+                m_wake.wait(lock, [this] { return m_hasPending || m_stop; });
+                if (!m_hasPending)
+                    return;
+                job = std::move(m_pending);
+                m_hasPending = false;
+                m_busy = true;
+            }
+            const bool saved = job ? m_journal.WriteText(*job) : m_journal.Remove();
+            m_report(saved, m_journal.LastError());
+            {
+                const std::lock_guard lock(m_mutex);
+                m_busy = false;
+            }
+            m_idle.notify_all();
+        }
+    }
+
+    ContestJournal m_journal; // used on the writer's thread only
+    Report m_report;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::optional<QByteArray> m_pending;
+    bool m_hasPending = false;
+    bool m_busy = false;
+    bool m_stop = false;
+    std::thread m_thread; // last: starts once everything above is ready
+};
+
 // ---------------------------------------------------------------- the keeper
 
 JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
     : m_form(form)
     , m_journal(path)
+    , m_writer(std::make_unique<JournalWriter>(path,
+          [this](bool saved, const QString& error) {
+              QMetaObject::invokeMethod(
+                  this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
+          }))
     , m_baseTitle(form.windowTitle())
 {
     // After the board's own refresh, on the same tick.
@@ -436,6 +528,13 @@ JournalKeeper::~JournalKeeper()
 {
     if (m_restoredShown)
         qApp->removeEventFilter(this);
+    m_writer.reset(); // the last request is written before the keeper goes
+}
+
+void JournalKeeper::Flush()
+{
+    m_writer->Flush();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void JournalKeeper::SetCloseQuestion(CloseQuestion question)
@@ -521,9 +620,16 @@ void JournalKeeper::Update()
 
 void JournalKeeper::Save(const ContestSnapshot& snapshot)
 {
-    const bool saved = IsStartState(snapshot) ? m_journal.Remove() : m_journal.Write(snapshot);
+    ++m_writes;
+    if (IsStartState(snapshot))
+        m_writer->Post(std::nullopt);
+    else
+        m_writer->Post(JournalText(snapshot));
+}
+
+void JournalKeeper::Outcome(bool saved, const QString& error)
+{
     if (saved) {
-        ++m_writes;
         if (m_failing) {
             m_failing = false;
             ShowTitle();
@@ -534,8 +640,7 @@ void JournalKeeper::Save(const ContestSnapshot& snapshot)
     if (!m_failing) {
         m_failing = true;
         qWarning("Korvelin: the contest cannot be saved to %s: %s",
-            qUtf8Printable(QDir::toNativeSeparators(m_journal.Path())),
-            qUtf8Printable(m_journal.LastError()));
+            qUtf8Printable(QDir::toNativeSeparators(m_journal.Path())), qUtf8Printable(error));
         ShowTitle();
     }
 }
@@ -543,20 +648,20 @@ void JournalKeeper::Save(const ContestSnapshot& snapshot)
 bool JournalKeeper::CloseAllowed()
 {
     const ContestSnapshot now = TakeSnapshot();
-    if (!now.PeriodRunning && !now.HoldHomeRunning && !now.HoldVisitorRunning) {
+    if (now.PeriodRunning || now.HoldHomeRunning || now.HoldVisitorRunning) {
+        // The system ending the session asks nobody; the contest is kept.
+        if (!qApp->isSavingSession() && !AskToClose(&m_form))
+            return false;
+        // The clocks ran on while the question was open.
+        m_last = TakeSnapshot();
+        Save(*m_last);
+    } else {
         // The contest is not running: the next start is a fresh one.
-        if (!m_journal.Remove())
-            qWarning("Korvelin: the contest journal %s cannot be removed: %s",
-                qUtf8Printable(QDir::toNativeSeparators(m_journal.Path())),
-                qUtf8Printable(m_journal.LastError()));
-        return true;
+        m_last.reset();
+        ++m_writes;
+        m_writer->Post(std::nullopt);
     }
-    // The system ending the session asks nobody; the contest is kept.
-    if (!qApp->isSavingSession() && !AskToClose(&m_form))
-        return false;
-    // The clocks ran on while the question was open.
-    m_last = TakeSnapshot();
-    Save(*m_last);
+    Flush();
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -19,6 +20,7 @@ class QWidget;
 namespace kv {
 
 class frmScoreboard;
+class JournalWriter;
 
 // Everything of a contest that the next start must show again.
 struct ContestSnapshot
@@ -92,8 +94,10 @@ public:
 
     const QString& Path() const { return m_path; }
 
-    // Writes the snapshot; false (with LastError) when it cannot.
+    // Writes the snapshot (or a journal text); false (with LastError) when
+    // it cannot. The text is synced to disk before it replaces the journal.
     bool Write(const ContestSnapshot& snapshot);
+    bool WriteText(const QByteArray& text);
     // Removes the journal; true when none is left behind.
     bool Remove();
     QString LastError() const { return m_lastError; }
@@ -120,6 +124,8 @@ QString ContestJournalPath();
 
 // Keeps the journal of one scoreboard: restores the contest at load, writes
 // each change (a running clock about once a second) and answers the close box.
+// The file is written by a thread of its own, so a slow disk never holds up
+// the board; only the newest state waits to be written.
 class JournalKeeper final : public QObject
 {
     Q_OBJECT
@@ -146,7 +152,11 @@ public:
     ContestSnapshot TakeSnapshot() const;
     void Restore(const ContestSnapshot& snapshot);
     const ContestJournal& Journal() const { return m_journal; }
+    // Writes (and removals) handed to the writer so far.
     int Writes() const { return m_writes; }
+    // Waits until the journal on disk is the last one handed over, and takes
+    // in the outcome.
+    void Flush();
 
     // The close question; tests answer it. Null restores the message box.
     using CloseQuestion = std::function<bool(QWidget* parent)>;
@@ -157,10 +167,12 @@ protected:
 
 private:
     void Save(const ContestSnapshot& snapshot);
+    void Outcome(bool saved, const QString& error);
     void ShowTitle();
 
     frmScoreboard& m_form;
     ContestJournal m_journal;
+    std::unique_ptr<JournalWriter> m_writer;
     std::optional<ContestSnapshot> m_last;
     QString m_baseTitle;
     bool m_restoredShown = false;

@@ -183,6 +183,7 @@ void TestJournal::restoredBoard_showsTheContest()
         board->picMedHome->setFocus();
         QTest::keyClick(board->picMedHome, Qt::Key_Plus);
         board->Journal()->Update();
+        board->Journal()->Flush();
         QVERIFY(QFile::exists(JournalFile()));
     }
     Board board;
@@ -282,11 +283,13 @@ void TestJournal::startState_leavesNoJournal()
         QCOMPARE(PeriodLength, Fixed4::FromSeconds(180));
         board->ShidoHome(1);
         board->Journal()->Update();
+        board->Journal()->Flush();
         QVERIFY(QFile::exists(JournalFile()));
         QTest::keyClick(board->tledPeriod, Qt::Key_R);
     }
     board.Advance(50);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QVERIFY(!QFile::exists(JournalFile()));
     QVERIFY(IsStartState(board->Journal()->TakeSnapshot()));
 }
@@ -312,6 +315,7 @@ void TestJournal::writer_writesChangesAndRunningClockOncePerSecond()
     QCOMPARE(keeper->Writes(), 2);
     tick(200); // ten running seconds
     QCOMPARE(keeper->Writes(), 12);
+    keeper->Flush();
     const std::optional<ContestSnapshot> kept = ContestJournal(JournalFile()).ReadForRestore();
     QVERIFY(kept);
     QVERIFY(board->tkPeriod->Time() - kept->PeriodTime < Fixed4::FromSeconds(1));
@@ -320,6 +324,7 @@ void TestJournal::writer_writesChangesAndRunningClockOncePerSecond()
     QTest::keyClick(board->tledPeriod, Qt::Key_S);
     tick(1);
     QCOMPARE(keeper->Writes(), 13);
+    keeper->Flush();
     QVERIFY(!ContestJournal(JournalFile()).ReadForRestore()->PeriodRunning);
 }
 
@@ -353,6 +358,7 @@ void TestJournal::closeBox()
         QTest::keyClick(board->tledPeriod, Qt::Key_S);
     board.Advance(50);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QVERIFY(QFile::exists(JournalFile()));
 
     QCOMPARE(board->close(), closed);
@@ -376,14 +382,17 @@ void TestJournal::unwritableFolder_reportedOnceBoardGoesOn()
         QtWarningMsg, QRegularExpression(QStringLiteral("^Korvelin: the contest cannot be saved")));
     board->ShidoHome(1);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QCOMPARE(board->windowTitle(), JournalKeeper::FailedTitle);
 
     QTest::failOnWarning(QRegularExpression(QStringLiteral("cannot be saved")));
     board->ShidoHome(1);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QTest::keyClick(board->tledPeriod, Qt::Key_S);
     board.Advance(1'000);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QVERIFY(board->tkPeriod->Running());
     QCOMPARE(board->PenaltySH, qint16(2));
     QCOMPARE(board->windowTitle(), JournalKeeper::FailedTitle);
@@ -392,6 +401,7 @@ void TestJournal::unwritableFolder_reportedOnceBoardGoesOn()
     QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("blocked"))));
     board.Advance(1'000);
     board->Journal()->Update();
+    board->Journal()->Flush();
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
     QVERIFY(QFile::exists(m_folder->filePath(QStringLiteral("blocked/contest.json"))));
 }
