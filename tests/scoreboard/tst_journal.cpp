@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -80,6 +82,7 @@ private slots:
     void writer_writesChangesAndRunningClockOncePerSecond();
     void closeBox_data();
     void closeBox();
+    void closeQuestion_isYesNoWithNoTheDefault();
     void unwritableFolder_reportedOnceBoardGoesOn();
     void standardPath_inAppLocalData();
 
@@ -370,6 +373,34 @@ void TestJournal::closeBox()
         QCOMPARE(next->PenaltySV, qint16(1));
         QCOMPARE(next->PeriodRunning, running);
     }
+}
+
+void TestJournal::closeQuestion_isYesNoWithNoTheDefault()
+{
+    Board board;
+    QTest::keyClick(board->tledPeriod, Qt::Key_S);
+    QString text;
+    bool noIsDefault = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* shown = qobject_cast<QMessageBox*>(window); shown && shown->isVisible())
+                box = shown;
+        if (box == nullptr)
+            return;
+        answer.stop();
+        text = box->text();
+        noIsDefault = box->defaultButton() == box->button(QMessageBox::No)
+            && box->button(QMessageBox::Yes) != nullptr && box->icon() == QMessageBox::Question;
+        QTest::keyClick(box, Qt::Key_Return); // the default answer
+    });
+    answer.start(10);
+    QVERIFY(!board->close());
+    QCOMPARE(text, QStringLiteral("A contest is running. Close Korvelin anyway?"));
+    QVERIFY(noIsDefault);
+    QVERIFY(board->isVisible());
+    QVERIFY(board->tkPeriod->Running());
 }
 
 void TestJournal::unwritableFolder_reportedOnceBoardGoesOn()
