@@ -80,9 +80,11 @@ private slots:
     void startState_leavesNoJournal_data();
     void startState_leavesNoJournal();
     void writer_writesChangesAndRunningClockOncePerSecond();
+    // Before any board has really closed: a close ends the event loops, and
+    // the question box would return at once after that.
+    void closeQuestion_isYesNoWithNoTheDefault();
     void closeBox_data();
     void closeBox();
-    void closeQuestion_isYesNoWithNoTheDefault();
     void unwritableFolder_reportedOnceBoardGoesOn();
     void standardPath_inAppLocalData();
 
