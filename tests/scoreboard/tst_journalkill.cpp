@@ -94,7 +94,7 @@ XWindow BoardWindow(qint64 pid)
     return found;
 }
 
-QString Title(XWindow window)
+[[maybe_unused]] QString Title(XWindow window)
 {
     return QString::fromUtf8(TextProperty(kv::test::QtDisplay(), window, "_NET_WM_NAME"));
 }
@@ -111,7 +111,7 @@ XWindow BoardWindow(qint64)
 {
     return 0;
 }
-QString Title(XWindow)
+[[maybe_unused]] QString Title(XWindow)
 {
     return {};
 }
@@ -140,7 +140,7 @@ QImage SettledGrab(XWindow window)
     return {};
 }
 
-int DifferentPixels(const QImage& a, const QImage& b)
+[[maybe_unused]] int DifferentPixels(const QImage& a, const QImage& b)
 {
     if (a.size() != b.size())
         return -1;
@@ -151,7 +151,7 @@ int DifferentPixels(const QImage& a, const QImage& b)
     return different;
 }
 
-std::optional<ContestSnapshot> Journalled(const QString& path)
+[[maybe_unused]] std::optional<ContestSnapshot> Journalled(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
