@@ -7,6 +7,7 @@
 #include "help/helpwindow.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
+#include "scoreboard/contestjournal.h"
 #include "scoreboard/keycodes.h"
 #include "scoreboard/modshowdigits.h"
 #include "settings/boardsettings.h"
@@ -233,12 +234,22 @@ void frmScoreboard::Load()
     UpdateLabels();
     UpdateFormColors();
     m_loaded = true;
+    // Contest journal: bring back a contest the last run did not finish.
+    if (!ContestJournalPath().isEmpty()) {
+        m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());
+        m_journal->RestoreAtLoad();
+    }
 }
 
 // ---------------------------------------------------------------- lifecycle
 
 void frmScoreboard::closeEvent(QCloseEvent* event)
 {
+    // Contest journal: a running contest asks first, and may stay open.
+    if (m_journal && !m_journal->CloseAllowed()) {
+        event->ignore();
+        return;
+    }
     if (!mmcBuzzer->FileName().isEmpty())
         mmcBuzzer->SetCommand(QStringLiteral("Close"));
     event->accept();

@@ -6,9 +6,12 @@
 
 #include <QVector>
 
+#include <memory>
+
 namespace kv {
 
 class Image;
+class JournalKeeper;
 class Label;
 class Line;
 class MMControl;
@@ -75,6 +78,9 @@ public:
     // gets the mark, or loses it if it had it. Giving either freezes the contest.
     void IpponToggle(qint16 side);
     void WinnerToggle(qint16 side);
+
+    // The contest journal kept since the load (null while the program keeps none).
+    JournalKeeper* Journal() const { return m_journal.get(); }
 
     // ---- Controls, by their design names
     Label* lblTitle;
@@ -167,6 +173,7 @@ private:
 
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
+    std::unique_ptr<JournalKeeper> m_journal;
 };
 
 } // namespace kv
