@@ -1,0 +1,152 @@
+#include "display/modalform.h"
+
+#include "display/controls.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+namespace kv {
+
+ModalForm::ModalForm(QWidget* parent)
+    : Form(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+}
+
+ModalForm::~ModalForm()
+{
+    if (m_loop)
+        m_loop->quit();
+}
+
+void ModalForm::SetFixedClientSize(double widthTwips, double heightTwips)
+{
+    SetClientSize(widthTwips, heightTwips);
+    setFixedSize(size());
+}
+
+void ModalForm::SetDefaultButton(CommandButton* button)
+{
+    if (m_default)
+        m_default->Button()->setDefault(false);
+    m_default = button;
+    if (m_default)
+        m_default->Button()->setDefault(true);
+}
+
+void ModalForm::SetCancelButton(CommandButton* button)
+{
+    m_cancel = button;
+}
+
+namespace {
+// The widget that really takes the focus for a control.
+QWidget* FocusTarget(QWidget* widget)
+{
+    while (widget && widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+} // namespace
+
+void ModalForm::ApplyTabOrder()
+{
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (QObject* control : Controls()) {
+        auto* widget = qobject_cast<QWidget*>(control);
+        const QVariant index = control->property("TabIndex");
+        QWidget* target = FocusTarget(widget);
+        if (!widget || !index.isValid() || !target || target->focusPolicy() == Qt::NoFocus
+            || !(target->focusPolicy() & Qt::TabFocus))
+            continue;
+        chain.emplace_back(index.toInt(), target);
+    }
+    std::stable_sort(
+        chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+void ModalForm::CenterOn(const QWidget* owner)
+{
+    const QWidget* window = owner ? owner->window() : nullptr;
+    QRect area;
+    if (window && window->isVisible())
+        area = window->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    const QSize outer = frameGeometry().size().isEmpty() ? size() : frameGeometry().size();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void ModalForm::ShowModal(QWidget* owner)
+{
+    if (m_loop)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    QWidget* ownerWindow = owner ? owner->window() : nullptr;
+    if (ownerWindow && ownerWindow != this) {
+        // Above its owner, without the owner taking the form's lifetime.
+        winId();
+        if (QWindow* handle = windowHandle())
+            handle->setTransientParent(ownerWindow->windowHandle());
+    }
+    CenterOn(ownerWindow);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    m_loop = &loop;
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    m_loop = nullptr;
+}
+
+bool ModalForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        const bool handled = Form::event(event);
+        emit Activated();
+        return handled;
+    }
+    return Form::event(event);
+}
+
+void ModalForm::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that no control used reach the form.
+    const int key = event->key();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && m_default && m_default->isEnabled()
+        && m_default->isVisible()) {
+        m_default->Button()->click();
+        event->accept();
+        return;
+    }
+    if (plain && key == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
+        m_cancel->Button()->click();
+        event->accept();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+void ModalForm::hideEvent(QHideEvent* event)
+{
+    Form::hideEvent(event);
+    if (m_loop && !isVisible())
+        m_loop->quit();
+}
+
+} // namespace kv
