@@ -104,7 +104,6 @@ void ModalForm::ShowModal(QWidget* owner)
     }
     CenterOn(ownerWindow);
     show();
-    raise();
     activateWindow();
     QEventLoop loop;
     m_loop = &loop;
