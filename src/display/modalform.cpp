@@ -72,8 +72,29 @@ void ModalForm::ApplyTabOrder()
     }
     std::stable_sort(
         chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+    m_tabChain.clear();
+    for (const auto& [index, target] : chain)
+        m_tabChain.append(target);
+}
+
+bool ModalForm::focusNextPrevChild(bool next)
+{
+    QList<QWidget*> open;
+    for (const QPointer<QWidget>& target : m_tabChain) {
+        if (target && target->isVisible() && target->isEnabled() && (target->focusPolicy() & Qt::TabFocus))
+            open.append(target);
+    }
+    if (open.isEmpty())
+        return Form::focusNextPrevChild(next);
+    QWidget* current = focusWidget();
+    qsizetype at = open.indexOf(current);
+    if (at < 0) {
+        // From a widget outside the chain: the first (or last) one.
+        at = next ? open.size() - 1 : 0;
+    }
+    const qsizetype to = (at + (next ? 1 : open.size() - 1)) % open.size();
+    open.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void ModalForm::CenterOn(const QWidget* owner)

@@ -3,6 +3,7 @@
 #include "display/controls.h"
 #include "display/form.h"
 
+#include <QList>
 #include <QPointer>
 
 class QEventLoop;
@@ -52,6 +53,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -59,6 +61,9 @@ private:
     QPointer<CommandButton> m_default;
     QPointer<CommandButton> m_cancel;
     QEventLoop* m_loop = nullptr;
+    // The focus targets in tab order; Tab and Shift+Tab walk the ones that
+    // can take the focus now, round and round.
+    QList<QPointer<QWidget>> m_tabChain;
 };
 
 } // namespace kv

@@ -73,18 +73,15 @@ private:
 class TestStore final
 {
 public:
-    TestStore()
-    {
-        SettingsStore::SetFileForTesting(m_folder.filePath(QStringLiteral("korvelin.ini")));
-    }
+    TestStore() { SettingsStore::SetFileForTesting(m_folder.filePath(QStringLiteral("korvelin.ini"))); }
     ~TestStore() { SettingsStore::SetFileForTesting(QString()); }
     TestStore(const TestStore&) = delete;
     TestStore& operator=(const TestStore&) = delete;
 
     QString Read(const char* section, const char* key) const
     {
-        return SettingsStore().Read(QString::fromLatin1(section), QString::fromLatin1(key),
-            QStringLiteral("<absent>"));
+        return SettingsStore().Read(
+            QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<absent>"));
     }
     QString Folder() const { return m_folder.path(); }
 
@@ -97,7 +94,8 @@ private:
 template <typename T> void WhenModal(std::function<void(T&)> action, int triesLeft = 500)
 {
     QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()); window && window->isVisible()) {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+            window && window->isVisible()) {
             action(*window);
             return;
         }

@@ -128,7 +128,8 @@ void TestKeyChooser::window()
     ChooseKeyResult = QStringLiteral("stale");
     frmChooseKey chooser({ 83, 82, 66 });
     chooser.Load();
-    QCOMPARE(chooser.lblChoose->Caption(), QStringLiteral("Press the key you would like to sound the buzzer."));
+    QCOMPARE(
+        chooser.lblChoose->Caption(), QStringLiteral("Press the key you would like to sound the buzzer."));
     QCOMPARE(ChooseKeyResult, QStringLiteral("0"));
     QVERIFY(!chooser.lblUsed->Visible());
     chooser.show();
@@ -195,12 +196,16 @@ void TestKeyChooser::keyButtons_data()
     QTest::addColumn<QString>("phrase");
     QTest::addColumn<QString>("shown");
     QTest::newRow("startStop_x") << "cmdStartStopPeriodClock" << int(Qt::Key_X) << "lblStartStopPeriodClock"
-                                 << "start / stop the contest clock" << "X";
+                                 << "start / stop the contest clock"
+                                 << "X";
     QTest::newRow("reset_f3") << "cmdResetPeriodClock" << int(Qt::Key_F3) << "lblResetPeriodClock"
-                              << "reset the contest clock" << "F3";
+                              << "reset the contest clock"
+                              << "F3";
     QTest::newRow("buzzer_delete") << "cmdBuzzerKey" << int(Qt::Key_Delete) << "lblBuzzerKey"
-                                   << "sound the buzzer" << "Delete";
-    QTest::newRow("clear_home") << "cmdClearKey" << int(Qt::Key_Home) << "lblClear" << "clear a number"
+                                   << "sound the buzzer"
+                                   << "Delete";
+    QTest::newRow("clear_home") << "cmdClearKey" << int(Qt::Key_Home) << "lblClear"
+                                << "clear a number"
                                 << "Home";
 }
 
