@@ -131,6 +131,10 @@ void ModalForm::ShowModal(QWidget* owner)
     if (isVisible())
         loop.exec(QEventLoop::DialogExec);
     m_loop = nullptr;
+    // The owner is the active window again, also where no window manager
+    // hands the focus back.
+    if (ownerWindow && ownerWindow->isVisible())
+        ownerWindow->activateWindow();
 }
 
 bool ModalForm::event(QEvent* event)

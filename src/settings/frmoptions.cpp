@@ -274,6 +274,8 @@ void frmOptions::ChooseKey(const QString& action, qint16& pendingKey, DialogLabe
     ChooseKeyAction = action;
     ChooseKeyCurrent = pendingKey;
     ShowChooseKey({ StartStopPeriodClockKeyTemp, ResetPeriodClockKeyTemp, BuzzerKeyTemp }, this);
+    // Back from the chooser the dialog is active again, with the focus on OK.
+    cmdOk->setFocus(Qt::ActiveWindowFocusReason);
     bool isNumber = false;
     const int chosen = ChooseKeyResult.toInt(&isNumber);
     if (!isNumber || chosen == 0 || chosen < -32768 || chosen > 32767)
