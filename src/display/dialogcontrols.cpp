@@ -18,9 +18,9 @@
 
 namespace kv {
 
-QFont DialogFont(const QString& name, double points, bool bold)
+QFont DialogFont(const QFont& base, const QString& name, double points, bool bold)
 {
-    QFont font = QApplication::font();
+    QFont font = base;
     if (!name.isEmpty())
         font.setFamily(name);
     if (points > 0) {
@@ -116,7 +116,7 @@ void DialogLabel::paintEvent(QPaintEvent*)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         text.adjust(3, 1, -3, -1);
     }
-    painter.setFont(DialogFont(m_fontName, m_fontSize, m_fontBold));
+    painter.setFont(DialogFont(font(), m_fontName, m_fontSize, m_fontBold));
     if (!isEnabled())
         painter.setPen(colors.color(QPalette::Disabled, QPalette::WindowText));
     else if (m_foreColor != SystemColor)
@@ -162,8 +162,8 @@ void CaptionFrame::SetFontBold(bool bold)
 void CaptionFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFont font = DialogFont(m_fontName, m_fontSize, m_fontBold);
-    const QFontMetrics metrics(font);
+    const QFont captionFont = DialogFont(font(), m_fontName, m_fontSize, m_fontBold);
+    const QFontMetrics metrics(captionFont);
     const int top = metrics.height() / 2;
     // An etched border: a dark line with a light one beside it.
     const QRect box = rect().adjusted(0, top, -2, -2);
@@ -173,7 +173,7 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     painter.drawRect(box.translated(1, 1));
     if (m_caption.isEmpty())
         return;
-    painter.setFont(font);
+    painter.setFont(captionFont);
     const int left = 7;
     const int width = qMin(metrics.horizontalAdvance(m_caption) + 4, qMax(0, this->width() - 2 * left));
     const QRect caption(left, 0, width, metrics.height());
@@ -478,7 +478,7 @@ void TextBox::SetFontBold(bool bold)
 
 void TextBox::ApplyFont()
 {
-    m_edit->setFont(DialogFont(m_fontName, m_fontSize, m_fontBold));
+    m_edit->setFont(DialogFont(font(), m_fontName, m_fontSize, m_fontBold));
 }
 
 void TextBox::resizeEvent(QResizeEvent* event)

@@ -11,9 +11,9 @@ class QRadioButton;
 namespace kv {
 
 // The controls of the program's dialogs, placed in twips like the board's.
-// Fonts are given by name, size in points and boldness; an empty name means
-// the dialog's own font.
-QFont DialogFont(const QString& name, double points, bool bold);
+// Fonts are given by name, size in points and boldness; an empty name or a
+// size of 0 keeps that of base, the dialog's own font.
+QFont DialogFont(const QFont& base, const QString& name, double points, bool bold);
 
 // A dialog text: system colours unless told otherwise, an optional
 // single-line border, greyed when disabled. Text is top-aligned and wrapped;

@@ -20,6 +20,9 @@ ModalForm::ModalForm(QWidget* parent)
         | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
 }
 
 ModalForm::~ModalForm()
@@ -95,6 +98,29 @@ bool ModalForm::focusNextPrevChild(bool next)
     const qsizetype to = (at + (next ? 1 : open.size() - 1)) % open.size();
     open.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void ModalForm::WrapButtonCaptions()
+{
+    for (QObject* control : Controls()) {
+        auto* button = qobject_cast<CommandButton*>(control);
+        if (!button)
+            continue;
+        QPushButton* push = button->Button();
+        const QString caption = push->text();
+        const QFontMetrics metrics(push->font());
+        const int room = push->width() - 8;
+        if (caption.contains(u'\n') || metrics.horizontalAdvance(caption) <= room)
+            continue;
+        // The last blank that leaves a first line that fits.
+        for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
+             blank = caption.lastIndexOf(u' ', blank - 1)) {
+            if (metrics.horizontalAdvance(caption.left(blank)) <= room) {
+                push->setText(caption.left(blank) + u'\n' + caption.mid(blank + 1));
+                break;
+            }
+        }
+    }
 }
 
 void ModalForm::CenterOn(const QWidget* owner)

@@ -10,11 +10,10 @@ class QEventLoop;
 
 namespace kv {
 
-// A dialog window: fixed border without minimise and maximise buttons, shown
-// modal and centred on the window it is opened from. Enter presses the
-// default button from any control that does not use Enter itself (a focused
-// button presses itself); Escape presses the cancel button. Closing the
-// window by its close box ends the modal run like any other close.
+// A dialog window in the dialog font (Arial 8.25 pt): fixed border without minimise and maximise buttons,
+// shown modal and centred on the window it is opened from. Enter presses the default button from any control
+// that does not use Enter itself (a focused button presses itself); Escape presses the cancel button. Closing
+// the window by its close box ends the modal run like any other close.
 class ModalForm : public Form
 {
     Q_OBJECT
@@ -38,6 +37,10 @@ public:
     // buttons, lists and text boxes included. Controls without the property,
     // or that take no focus, stay out of it.
     void ApplyTabOrder();
+
+    // Breaks the captions of buttons too narrow for them over two lines at
+    // a blank, as the system's buttons do.
+    void WrapButtonCaptions();
 
     // Shows the form modal over owner's window (centred on it; on the screen
     // without one) and returns when the form has been closed.

@@ -133,6 +133,7 @@ frmOptions::frmOptions(QWidget* parent)
     picHomePicPreviewCon->SetBackColor(face);
     picVisitorPicPreviewCon->SetBackColor(face);
 
+    WrapButtonCaptions();
     SetDefaultButton(cmdOk);
     SetCancelButton(cmdCancel);
     ApplyTabOrder();
