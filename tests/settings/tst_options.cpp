@@ -112,10 +112,8 @@ private slots:
     void load_numLockOption_data();
     void load_numLockOption();
     void okWithoutChanges_writesEverySettingAndMarker();
-    void okWithChanges_copiesAndWritesEachGroup();
     void closing_keepsNothing_data();
     void closing_keepsNothing();
-    void enterPressesOk_escapePressesCancel();
     void resetColors_data();
     void resetColors();
     void resetKeys_data();
@@ -137,7 +135,6 @@ private slots:
     void textBoxes_stopAtLimit();
     void textBox_keepsLongerStoredText();
     void saveFails_reportedAndKeptForThisRun();
-    void tabOrder_coversButtons();
 };
 
 void TestOptions::init()
@@ -222,35 +219,6 @@ void TestOptions::okWithoutChanges_writesEverySettingAndMarker()
     QVERIFY(!options.isVisible());
 }
 
-void TestOptions::okWithChanges_copiesAndWritesEachGroup()
-{
-    TestStore store;
-    FakeDialogs dialogs;
-    frmOptions options;
-    options.Load();
-    dialogs.colours = { 0x0000FF };
-    options.ChangeColor(options.picHoldC);
-    options.scrLEDSelectedWidth->SetValue(4);
-    options.optKeepOn->SetValue(true);
-    options.txtVisitorText->SetText(QString());
-    options.cmbLedType->SetListIndex(1);
-    bool numLock = false;
-    SetOptionsNumLockSetter([&numLock](bool on) { numLock = on; });
-    options.cmdOk_Click();
-    QCOMPARE(BoardSettings.HoldColor, 0x0000FF);
-    QCOMPARE(BoardSettings.LEDSelectedWidth, qint16(4));
-    QCOMPARE(BoardSettings.NumLockForce, 1);
-    QVERIFY(numLock);
-    QCOMPARE(BoardSettings.VisitorText, QString());
-    QCOMPARE(BoardSettings.LEDType, qint16(1));
-    QCOMPARE(store.Read("ColorSettings", "HoldColor"), QStringLiteral("255"));
-    QCOMPARE(store.Read("ColorSettings", "LEDSelectedWidth"), QStringLiteral("4"));
-    QCOMPARE(store.Read("KeySettings", "NumLockForce"), QStringLiteral("1"));
-    // An empty name is accepted and saved.
-    QCOMPARE(store.Read("TextSettings", "VisitorText"), QString());
-    QCOMPARE(store.Read("PicSettings", "LEDType"), QStringLiteral("1"));
-}
-
 void TestOptions::closing_keepsNothing_data()
 {
     QTest::addColumn<QString>("how");
@@ -290,22 +258,6 @@ void TestOptions::closing_keepsNothing()
     again.Load();
     QCOMPARE(again.picBackC->BackColor(), before.FormBack);
     QCOMPARE(again.txtTitleText->Text(), before.TitleText);
-}
-
-void TestOptions::enterPressesOk_escapePressesCancel()
-{
-    TestStore store;
-    FakeDialogs dialogs;
-    frmOptions options;
-    options.Load();
-    options.SSTab1->SetTab(2);
-    options.show();
-    // Enter in a text box presses the default button.
-    QTest::keyClicks(options.txtHomeText->Editor(), QStringLiteral("X"));
-    QTest::keyClick(options.txtHomeText->Editor(), Qt::Key_Return);
-    QVERIFY(!options.isVisible());
-    QCOMPARE(BoardSettings.HomeText, QStringLiteral("HomeX"));
-    QCOMPARE(store.Read("KeySettings", "IsKeyCode"), QStringLiteral("Yes"));
 }
 
 void TestOptions::resetColors_data()
@@ -417,6 +369,7 @@ void TestOptions::numLockModes_onOk()
 
 void TestOptions::colourDialog_opensOnBoxAndCancelKeepsIt()
 {
+    TestStore store;
     FakeDialogs dialogs;
     frmOptions options;
     options.Load();
@@ -431,6 +384,12 @@ void TestOptions::colourDialog_opensOnBoxAndCancelKeepsIt()
     emit options.cmdTimeC->Click();
     QCOMPARE(dialogs.colourStarts.last(), 33023);
     QCOMPARE(options.picTimeC->BackColor(), 33023);
+    // OK copies the box's colour and writes it; an empty name is saved too.
+    options.txtVisitorText->SetText(QString());
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.ScoreColor, 0x00AA00);
+    QCOMPARE(store.Read("ColorSettings", "ScoreColor"), QStringLiteral("43520"));
+    QCOMPARE(store.Read("TextSettings", "VisitorText"), QString());
 }
 
 void TestOptions::widthScrollBar_showsValueWithinRange()
@@ -682,24 +641,6 @@ void TestOptions::saveFails_reportedAndKeptForThisRun()
     QVERIFY(dialogs.warnings.first().startsWith(QStringLiteral("Options|The settings could not be saved")));
     QCOMPARE(BoardSettings.TitleText, QStringLiteral("Final"));
     QVERIFY(!options.isVisible());
-}
-
-void TestOptions::tabOrder_coversButtons()
-{
-    FakeDialogs dialogs;
-    frmOptions options;
-    options.Load();
-    options.show();
-    QVERIFY(QTest::qWaitForWindowActive(&options));
-    QTRY_VERIFY(options.cmdOk->Button()->hasFocus());
-    const QList<QWidget*> expected
-        = { options.cmdCancel->Button(), options.SSTab1->Strip(), options.cmdStartStopPeriodClock->Button(),
-              options.cmdResetPeriodClock->Button(), options.optNormal->Button() };
-    for (QWidget* next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
-    QVERIFY(options.cmdOk->Button()->isDefault());
 }
 
 QTEST_MAIN(TestOptions)
