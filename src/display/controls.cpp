@@ -502,6 +502,13 @@ bool Image::LoadPicture(const QString& path)
     return true;
 }
 
+void Image::ClearPicture()
+{
+    m_picture = QPixmap();
+    m_pictureStamp.clear();
+    update();
+}
+
 QSizeF Image::PictureSize() const
 {
     return QSizeF(m_picture.width() * TwipsPerPixel, m_picture.height() * TwipsPerPixel);

@@ -271,6 +271,8 @@ public:
     // Loads a picture file (bmp, gif, jpg, png). A file that cannot be read
     // as a picture leaves the image empty and returns false.
     bool LoadPicture(const QString& path);
+    // Empties the image.
+    void ClearPicture();
     bool HasPicture() const { return !m_picture.isNull(); }
     // The picture's natural size in twips.
     QSizeF PictureSize() const;

@@ -1,6 +1,7 @@
 #include "display/formdesign.h"
 
 #include "display/controls.h"
+#include "display/dialogcontrols.h"
 #include "display/form.h"
 #include "display/leds.h"
 #include "timing/mmcontrol.h"
@@ -38,6 +39,25 @@ QObject* CreateControl(const QString& typeName, QWidget* parent)
         return new Timer(parent);
     if (typeName == QLatin1String("MMControl"))
         return new MMControl(parent);
+    // Dialog controls.
+    if (typeName == QLatin1String("DialogLabel"))
+        return new DialogLabel(parent);
+    if (typeName == QLatin1String("CaptionFrame"))
+        return new CaptionFrame(parent);
+    if (typeName == QLatin1String("ColorBox"))
+        return new ColorBox(parent);
+    if (typeName == QLatin1String("SSTab"))
+        return new TabControl(parent);
+    if (typeName == QLatin1String("TabPage"))
+        return new TabPage(parent);
+    if (typeName == QLatin1String("TextBox"))
+        return new TextBox(parent);
+    if (typeName == QLatin1String("OptionButton"))
+        return new OptionButton(parent);
+    if (typeName == QLatin1String("ComboBox"))
+        return new ComboBox(parent);
+    if (typeName == QLatin1String("VScrollBar"))
+        return new VScrollBar(parent);
     return nullptr;
 }
 

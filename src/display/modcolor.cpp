@@ -43,7 +43,11 @@ void FitPicture(Image& image, const PictureBox& container, const QString& path)
 {
     image.SetVisible(false);
     image.SetStretch(false);
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        // No picture chosen, or its file is gone: the image shows none,
+        // rather than whatever picture it held before.
+        image.ClearPicture();
+    } else {
         if (image.LoadPicture(path)) {
             const QSizeF natural = image.PictureSize();
             const double w = natural.width();

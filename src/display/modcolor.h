@@ -20,8 +20,8 @@ void SetLedColors(const Form& form, const QString& displayName, int colour);
 void ApplyBoardColors(const Form& form, const QList<QString>& exclusions);
 
 // Loads the picture file into the image and fits it, centred and keeping its
-// proportions, into the container. No file: the image keeps what it had. A
-// file that is no readable picture leaves the image empty.
+// proportions, into the container. An empty path, a missing file or a file
+// that is no readable picture leaves the image empty.
 void FitPicture(Image& image, const PictureBox& container, const QString& path);
 
 } // namespace kv

@@ -1,5 +1,7 @@
 #include "startup/application.h"
 
+#include "settings/frmoptions.h"
+#include "settings/optionsdialog.h"
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
@@ -29,6 +31,7 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
                               .arg(KORVELIN_VERSION_PATCH));
     // One icon for every window of the program.
     setWindowIcon(ProgramIcon());
+    SetOptionsDialogRunner(&ShowOptionsDialog);
 }
 
 bool KorvelinApplication::notify(QObject* receiver, QEvent* event)

@@ -1,0 +1,202 @@
+#include "display/modalform.h"
+
+#include "display/controls.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+namespace kv {
+
+ModalForm::ModalForm(QWidget* parent)
+    : Form(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QFont dialogFont(QStringLiteral("Arial"));
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+}
+
+ModalForm::~ModalForm()
+{
+    if (m_loop)
+        m_loop->quit();
+}
+
+void ModalForm::SetFixedClientSize(double widthTwips, double heightTwips)
+{
+    SetClientSize(widthTwips, heightTwips);
+    setFixedSize(size());
+}
+
+void ModalForm::SetDefaultButton(CommandButton* button)
+{
+    if (m_default)
+        m_default->Button()->setDefault(false);
+    m_default = button;
+    if (m_default)
+        m_default->Button()->setDefault(true);
+}
+
+void ModalForm::SetCancelButton(CommandButton* button)
+{
+    m_cancel = button;
+}
+
+namespace {
+// The widget that really takes the focus for a control.
+QWidget* FocusTarget(QWidget* widget)
+{
+    while (widget && widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+} // namespace
+
+void ModalForm::ApplyTabOrder()
+{
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (QObject* control : Controls()) {
+        auto* widget = qobject_cast<QWidget*>(control);
+        const QVariant index = control->property("TabIndex");
+        QWidget* target = FocusTarget(widget);
+        if (!widget || !index.isValid() || !target || target->focusPolicy() == Qt::NoFocus
+            || !(target->focusPolicy() & Qt::TabFocus))
+            continue;
+        chain.emplace_back(index.toInt(), target);
+    }
+    std::stable_sort(
+        chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_tabChain.clear();
+    for (const auto& [index, target] : chain)
+        m_tabChain.append(target);
+}
+
+bool ModalForm::focusNextPrevChild(bool next)
+{
+    QList<QWidget*> open;
+    for (const QPointer<QWidget>& target : m_tabChain) {
+        if (target && target->isVisible() && target->isEnabled() && (target->focusPolicy() & Qt::TabFocus))
+            open.append(target);
+    }
+    if (open.isEmpty())
+        return Form::focusNextPrevChild(next);
+    QWidget* current = focusWidget();
+    qsizetype at = open.indexOf(current);
+    if (at < 0) {
+        // From a widget outside the chain: the first (or last) one.
+        at = next ? open.size() - 1 : 0;
+    }
+    const qsizetype to = (at + (next ? 1 : open.size() - 1)) % open.size();
+    open.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ModalForm::WrapButtonCaptions()
+{
+    for (QObject* control : Controls()) {
+        auto* button = qobject_cast<CommandButton*>(control);
+        if (!button)
+            continue;
+        QPushButton* push = button->Button();
+        const QString caption = push->text();
+        const QFontMetrics metrics(push->font());
+        const int room = push->width() - 8;
+        if (caption.contains(u'\n') || metrics.horizontalAdvance(caption) <= room)
+            continue;
+        // The last blank that leaves a first line that fits.
+        for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
+             blank = caption.lastIndexOf(u' ', blank - 1)) {
+            if (metrics.horizontalAdvance(caption.left(blank)) <= room) {
+                push->setText(caption.left(blank) + u'\n' + caption.mid(blank + 1));
+                break;
+            }
+        }
+    }
+}
+
+void ModalForm::CenterOn(const QWidget* owner)
+{
+    const QWidget* window = owner ? owner->window() : nullptr;
+    QRect area;
+    if (window && window->isVisible())
+        area = window->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isEmpty())
+        return;
+    const QSize outer = frameGeometry().size().isEmpty() ? size() : frameGeometry().size();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void ModalForm::ShowModal(QWidget* owner)
+{
+    if (m_loop)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    QWidget* ownerWindow = owner ? owner->window() : nullptr;
+    if (ownerWindow && ownerWindow != this) {
+        // Above its owner, without the owner taking the form's lifetime.
+        winId();
+        if (QWindow* handle = windowHandle())
+            handle->setTransientParent(ownerWindow->windowHandle());
+    }
+    CenterOn(ownerWindow);
+    show();
+    activateWindow();
+    QEventLoop loop;
+    m_loop = &loop;
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    m_loop = nullptr;
+    // The owner is the active window again, also where no window manager
+    // hands the focus back.
+    if (ownerWindow && ownerWindow->isVisible())
+        ownerWindow->activateWindow();
+}
+
+bool ModalForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        const bool handled = Form::event(event);
+        emit Activated();
+        return handled;
+    }
+    return Form::event(event);
+}
+
+void ModalForm::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that no control used reach the form.
+    const int key = event->key();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && m_default && m_default->isEnabled()
+        && m_default->isVisible()) {
+        m_default->Button()->click();
+        event->accept();
+        return;
+    }
+    if (plain && key == Qt::Key_Escape && m_cancel && m_cancel->isEnabled()) {
+        m_cancel->Button()->click();
+        event->accept();
+        return;
+    }
+    Form::keyPressEvent(event);
+}
+
+void ModalForm::hideEvent(QHideEvent* event)
+{
+    Form::hideEvent(event);
+    if (m_loop && !isVisible())
+        m_loop->quit();
+}
+
+} // namespace kv

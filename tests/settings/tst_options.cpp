@@ -1,0 +1,647 @@
+// The options dialog: opening from the settings, OK's saving, Cancel's
+// nothing, the resets, the buzzer sound, pictures, digit style and the
+// dialog controls it is built from.
+
+#include "display/controls.h"
+#include "display/dialogcontrols.h"
+#include "display/leds.h"
+#include "optionsfixture.h"
+#include "settings/frmoptions.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace kv;
+using kv::test::FakeDialogs;
+using kv::test::TestStore;
+
+namespace {
+
+const char* const AllKeys[][2] = {
+    { "ColorSettings", "TimeColor" },
+    { "ColorSettings", "LEDBack" },
+    { "ColorSettings", "LEDSelected" },
+    { "ColorSettings", "ScoreColor" },
+    { "ColorSettings", "HoldColor" },
+    { "ColorSettings", "FormBack" },
+    { "ColorSettings", "BorderColor" },
+    { "ColorSettings", "LEDSelectedWidth" },
+    { "KeySettings", "StartStopPeriodClockKey" },
+    { "KeySettings", "ResetPeriodClockKey" },
+    { "KeySettings", "ClearKey" },
+    { "KeySettings", "BuzzerKey" },
+    { "KeySettings", "BuzzerFile" },
+    { "KeySettings", "NumLockForce" },
+    { "TextSettings", "TitleText" },
+    { "TextSettings", "HomeText" },
+    { "TextSettings", "VisitorText" },
+    { "PicSettings", "HomePic" },
+    { "PicSettings", "VisitorPic" },
+    { "PicSettings", "LEDType" },
+};
+
+// Settings unlike the defaults in every field.
+BoardSettingsRecord Unusual(const QString& folder)
+{
+    BoardSettingsRecord s = DefaultBoardSettings();
+    s.TimeColor = 0x112233;
+    s.LEDBack = 0x010203;
+    s.HoldColor = 0x00FF00;
+    s.ScoreColor = 0xABCDEF;
+    s.FormBack = 0x102030;
+    s.LEDSelected = 0x00FFFF;
+    s.BorderColor = 0x808080;
+    s.LEDSelectedWidth = 3;
+    s.StartStopPeriodClockKey = 116;
+    s.ResetPeriodClockKey = 46;
+    s.ClearKey = 8;
+    s.BuzzerKey = 190;
+    s.BuzzerFile = QDir(folder).filePath(QStringLiteral("horn.wav"));
+    s.NumLockForce = 2;
+    s.TitleText = QStringLiteral("Dojo Cup");
+    s.HomeText = QStringLiteral("Red");
+    s.VisitorText = QStringLiteral("White");
+    s.LEDType = 1;
+    return s;
+}
+
+QString WritePicture(const QString& folder, const QString& name, int width, int height)
+{
+    const QString path = QDir(folder).filePath(name);
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    picture.save(path);
+    return path;
+}
+
+QString WriteFile(const QString& folder, const QString& name, const QByteArray& content)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
+QString Selected(const frmOptions& options)
+{
+    QStringList selected;
+    for (const OptionButton* option : { options.optNormal, options.optKeepOn, options.optKeepOff }) {
+        if (option->Value())
+            selected << option->objectName();
+    }
+    return selected.join(u',');
+}
+
+} // namespace
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void load_showsStoredValues();
+    void load_numLockOption_data();
+    void load_numLockOption();
+    void okWithoutChanges_writesEverySettingAndMarker();
+    void closing_keepsNothing_data();
+    void closing_keepsNothing();
+    void resetColors_data();
+    void resetColors();
+    void resetKeys_data();
+    void resetKeys();
+    void numLockModes_onOk_data();
+    void numLockModes_onOk();
+    void colourDialog_opensOnBoxAndCancelKeepsIt();
+    void widthScrollBar_showsValueWithinRange();
+    void buzzerCaption_data();
+    void buzzerCaption();
+    void noSound_andBack();
+    void changeSound_keepsChosenKey();
+    void pictureChosenThenCleared_savesEmptyPath();
+    void pictureCancelled_keepsStoredPicture();
+    void pictureUnreadable_refusedWithMessage();
+    void dotsPreviewed_thenCancelled();
+    void preview_fitsItsSlot();
+    void textBoxes_stopAtLimit_data();
+    void textBoxes_stopAtLimit();
+    void textBox_keepsLongerStoredText();
+    void saveFails_reportedAndKeptForThisRun();
+};
+
+void TestOptions::init()
+{
+    BoardSettings = DefaultBoardSettings();
+    SetOptionsNumLockSetter({});
+}
+
+void TestOptions::load_showsStoredValues()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings = Unusual(store.Folder());
+    frmOptions options;
+    options.Load();
+    QCOMPARE(options.SSTab1->Tab(), 0);
+    QCOMPARE(options.picTimeC->BackColor(), 0x112233);
+    QCOMPARE(options.picLEDB->BackColor(), 0x010203);
+    QCOMPARE(options.picHoldC->BackColor(), 0x00FF00);
+    QCOMPARE(options.picScoreC->BackColor(), 0xABCDEF);
+    QCOMPARE(options.picBackC->BackColor(), 0x102030);
+    QCOMPARE(options.picLedSelected->BackColor(), 0x00FFFF);
+    QCOMPARE(options.picBorderC->BackColor(), 0x808080);
+    QCOMPARE(options.scrLEDSelectedWidth->Value(), 3);
+    QCOMPARE(options.lblLEDSelectedWidthValue->Caption(), QStringLiteral("3"));
+    QCOMPARE(options.lblStartStopPeriodClock->Caption(), QStringLiteral("F5"));
+    QCOMPARE(options.lblResetPeriodClock->Caption(), QStringLiteral("Delete"));
+    QCOMPARE(options.lblClear->Caption(), QStringLiteral("Backspace"));
+    QCOMPARE(options.lblBuzzerKey->Caption(), QStringLiteral("."));
+    QCOMPARE(options.BuzzTemp, BoardSettings.BuzzerFile);
+    QCOMPARE(options.lblBFile->Caption(), BoardSettings.BuzzerFile);
+    QCOMPARE(options.cmbLedType->ListIndex(), 1);
+    QCOMPARE(options.pledPreview->LedType(), 1);
+    QCOMPARE(options.txtTitleText->Text(), QStringLiteral("Dojo Cup"));
+    QCOMPARE(options.txtHomeText->Text(), QStringLiteral("Red"));
+    QCOMPARE(options.txtVisitorText->Text(), QStringLiteral("White"));
+    QVERIFY(!options.cmdClearKey->Visible());
+    QVERIFY(!options.lblClear->Visible());
+}
+
+void TestOptions::load_numLockOption_data()
+{
+    QTest::addColumn<int>("force");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("normal") << 0 << "optNormal";
+    QTest::newRow("keepOn") << 1 << "optKeepOn";
+    QTest::newRow("keepOff") << 2 << "optKeepOff";
+    QTest::newRow("seven_noneSelected") << 7 << "";
+    QTest::newRow("negative_noneSelected") << -1 << "";
+}
+
+void TestOptions::load_numLockOption()
+{
+    QFETCH(int, force);
+    QFETCH(QString, selected);
+    FakeDialogs dialogs;
+    BoardSettings.NumLockForce = force;
+    frmOptions options;
+    options.Load();
+    QCOMPARE(Selected(options), selected);
+}
+
+void TestOptions::okWithoutChanges_writesEverySettingAndMarker()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    const BoardSettingsRecord before = Unusual(store.Folder());
+    BoardSettings = before;
+    frmOptions options;
+    options.Load();
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings, before);
+    for (const auto& key : AllKeys)
+        QVERIFY2(store.Read(key[0], key[1]) != QLatin1String("<absent>"), key[1]);
+    QCOMPARE(store.Read("KeySettings", "IsKeyCode"), QStringLiteral("Yes"));
+    QCOMPARE(store.Read("ColorSettings", "TimeColor"), QStringLiteral("1122867"));
+    QCOMPARE(store.Read("KeySettings", "StartStopPeriodClockKey"), QStringLiteral("116"));
+    QCOMPARE(store.Read("TextSettings", "TitleText"), QStringLiteral("Dojo Cup"));
+    QCOMPARE(store.Read("PicSettings", "LEDType"), QStringLiteral("1"));
+    QCOMPARE(store.Read("PicSettings", "HomePic"), QString());
+    QVERIFY(dialogs.warnings.isEmpty());
+    QVERIFY(!options.isVisible());
+}
+
+void TestOptions::closing_keepsNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cancelButton") << "cancel";
+    QTest::newRow("escape") << "escape";
+    QTest::newRow("closeBox") << "close";
+}
+
+void TestOptions::closing_keepsNothing()
+{
+    QFETCH(QString, how);
+    TestStore store;
+    FakeDialogs dialogs;
+    const BoardSettingsRecord before = BoardSettings;
+    {
+        frmOptions options;
+        options.Load();
+        dialogs.colours = { 0x00FF00 };
+        options.ChangeColor(options.picBackC);
+        options.txtTitleText->SetText(QStringLiteral("Changed"));
+        options.cmdBuzzerSoundNone_Click();
+        options.show();
+        if (how == QLatin1String("cancel"))
+            emit options.cmdCancel->Click();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(options.txtTitleText->Editor(), Qt::Key_Escape);
+        else
+            options.close();
+        QVERIFY(!options.isVisible());
+    }
+    QCOMPARE(BoardSettings, before);
+    for (const auto& key : AllKeys)
+        QCOMPARE(store.Read(key[0], key[1]), QStringLiteral("<absent>"));
+    QCOMPARE(store.Read("KeySettings", "IsKeyCode"), QStringLiteral("<absent>"));
+    // The next opening starts again from the settings.
+    frmOptions again;
+    again.Load();
+    QCOMPARE(again.picBackC->BackColor(), before.FormBack);
+    QCOMPARE(again.txtTitleText->Text(), before.TitleText);
+}
+
+void TestOptions::resetColors_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes_defaults") << true;
+    QTest::newRow("no_unchanged") << false;
+}
+
+void TestOptions::resetColors()
+{
+    QFETCH(bool, yes);
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings = Unusual(store.Folder());
+    frmOptions options;
+    options.Load();
+    dialogs.yesNo = { yes };
+    options.cmdResetColors_Click();
+    QCOMPARE(dialogs.questions,
+        QStringList { QStringLiteral("Reset Colors|Are you sure you want to reset the colors?") });
+    const QList<int> shown = { options.picTimeC->BackColor(), options.picLEDB->BackColor(),
+        options.picHoldC->BackColor(), options.picScoreC->BackColor(), options.picBackC->BackColor(),
+        options.picLedSelected->BackColor(), options.picBorderC->BackColor(),
+        options.scrLEDSelectedWidth->Value(), options.lblLEDSelectedWidthValue->Caption().toInt() };
+    const QList<int> expected = yes
+        ? QList<int> { 33023, 0, 255, 49152, 4210752, 4210752, 16777215, 0, 0 }
+        : QList<int> { 0x112233, 0x010203, 0x00FF00, 0xABCDEF, 0x102030, 0x00FFFF, 0x808080, 3, 3 };
+    QCOMPARE(shown, expected);
+    // Nothing is saved before OK.
+    QCOMPARE(store.Read("ColorSettings", "TimeColor"), QStringLiteral("<absent>"));
+    QCOMPARE(BoardSettings.TimeColor, 0x112233);
+}
+
+void TestOptions::resetKeys_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes_defaults") << true;
+    QTest::newRow("no_unchanged") << false;
+}
+
+void TestOptions::resetKeys()
+{
+    QFETCH(bool, yes);
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings = Unusual(store.Folder());
+    frmOptions options;
+    options.Load();
+    options.cmdBuzzerSoundNone_Click();
+    dialogs.yesNo = { yes };
+    options.cmdResetKeys_Click();
+    QCOMPARE(dialogs.questions,
+        QStringList { QStringLiteral("Reset Keys|Are you sure you want to reset the keys?") });
+    const QStringList labels
+        = { options.lblStartStopPeriodClock->Caption(), options.lblResetPeriodClock->Caption(),
+              options.lblBuzzerKey->Caption(), options.lblClear->Caption(), Selected(options) };
+    const QList<int> keys = { options.StartStopPeriodClockKeyTemp, options.ResetPeriodClockKeyTemp,
+        options.BuzzerKeyTemp, options.ClearKeyTemp };
+    if (yes) {
+        QCOMPARE(labels, (QStringList { "S", "R", "B", "Delete", "optNormal" }));
+        QCOMPARE(keys, (QList<int> { 83, 82, 66, 46 }));
+    } else {
+        QCOMPARE(labels, (QStringList { "F5", "Delete", "", "Backspace", "optKeepOff" }));
+        QCOMPARE(keys, (QList<int> { 116, 46, 32, 8 }));
+    }
+    // The pending buzzer file stays empty either way.
+    QCOMPARE(options.BuzzTemp, QString());
+    // Cancel afterwards keeps the old keys.
+    options.cmdCancel_Click();
+    QCOMPARE(BoardSettings.StartStopPeriodClockKey, qint16(116));
+    QCOMPARE(store.Read("KeySettings", "StartStopPeriodClockKey"), QStringLiteral("<absent>"));
+}
+
+void TestOptions::numLockModes_onOk_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<QString>("forced");
+    QTest::newRow("onToOff_forcesOff") << 1 << "optKeepOff" << 2 << "off";
+    QTest::newRow("offToOn_forcesOn") << 2 << "optKeepOn" << 1 << "on";
+    QTest::newRow("normal_forcesNothing") << 1 << "optNormal" << 0 << "";
+    QTest::newRow("seven_keptUntouched") << 7 << "" << 7 << "";
+}
+
+void TestOptions::numLockModes_onOk()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, choose);
+    QFETCH(int, saved);
+    QFETCH(QString, forced);
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings.NumLockForce = stored;
+    QStringList calls;
+    SetOptionsNumLockSetter([&calls](bool on) { calls << (on ? "on" : "off"); });
+    frmOptions options;
+    options.Load();
+    if (!choose.isEmpty())
+        options.ControlAs<OptionButton>(choose)->Button()->click();
+    QCOMPARE(Selected(options), choose);
+    QVERIFY(calls.isEmpty());
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.NumLockForce, saved);
+    QCOMPARE(store.Read("KeySettings", "NumLockForce"), QString::number(saved));
+    QCOMPARE(calls.join(u','), forced);
+}
+
+void TestOptions::colourDialog_opensOnBoxAndCancelKeepsIt()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    dialogs.colours = { 0x00AA00, std::nullopt };
+    emit options.cmdScoreC->Click();
+    QCOMPARE(options.picScoreC->BackColor(), 0x00AA00);
+    // Cancelled: the box keeps its colour, and the dialog opened on it.
+    emit options.cmdScoreC->Click();
+    QCOMPARE(options.picScoreC->BackColor(), 0x00AA00);
+    QCOMPARE(dialogs.colourStarts, (QList<qint32> { 49152, 0x00AA00 }));
+    // Another box's dialog opens on that box's own colour.
+    emit options.cmdTimeC->Click();
+    QCOMPARE(dialogs.colourStarts.last(), 33023);
+    QCOMPARE(options.picTimeC->BackColor(), 33023);
+    // OK copies the box's colour and writes it; an empty name is saved too.
+    options.txtVisitorText->SetText(QString());
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.ScoreColor, 0x00AA00);
+    QCOMPARE(store.Read("ColorSettings", "ScoreColor"), QStringLiteral("43520"));
+    QCOMPARE(store.Read("TextSettings", "VisitorText"), QString());
+}
+
+void TestOptions::widthScrollBar_showsValueWithinRange()
+{
+    FakeDialogs dialogs;
+    BoardSettings.LEDSelectedWidth = 5;
+    frmOptions options;
+    options.Load();
+    options.show();
+    options.SSTab1->SetTab(1);
+    QCOMPARE(options.lblLEDSelectedWidthValue->Caption(), QStringLiteral("5"));
+    // The upper arrow raises the value, but not beyond 5.
+    QTest::mouseClick(options.scrLEDSelectedWidth, Qt::LeftButton, {}, QPoint(5, 2));
+    QCOMPARE(options.scrLEDSelectedWidth->Value(), 5);
+    const int lower = options.scrLEDSelectedWidth->height() - 2;
+    for (int i = 0; i < 7; ++i)
+        QTest::mouseClick(options.scrLEDSelectedWidth, Qt::LeftButton, {}, QPoint(5, lower));
+    QCOMPARE(options.scrLEDSelectedWidth->Value(), 0);
+    QCOMPARE(options.lblLEDSelectedWidthValue->Caption(), QStringLiteral("0"));
+    options.scrLEDSelectedWidth->setFocus();
+    QTest::keyClick(options.scrLEDSelectedWidth, Qt::Key_Up);
+    QTest::keyClick(options.scrLEDSelectedWidth, Qt::Key_Up);
+    QCOMPARE(options.lblLEDSelectedWidthValue->Caption(), QStringLiteral("2"));
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.LEDSelectedWidth, qint16(2));
+}
+
+void TestOptions::buzzerCaption_data()
+{
+    QTemporaryDir folder;
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("shown");
+    const QString fifty = QStringLiteral("/").repeated(1) + QString(40, u'a') + QStringLiteral("/horn.wav");
+    QCOMPARE(fifty.size(), 50);
+    QTest::newRow("empty") << QString() << "[No File Selected]";
+    QTest::newRow("fifty_whole") << fifty << fifty;
+    const QString missing51 = u'/' + QString(41, u'b') + QStringLiteral("/horn.wav");
+    QTest::newRow("fiftyOne_missing_noName")
+        << missing51 << missing51.left(25) + QStringLiteral(" ...") + QDir::separator();
+}
+
+void TestOptions::buzzerCaption()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, shown);
+    QCOMPARE(BuzzerCaption(path), shown);
+}
+
+void TestOptions::noSound_andBack()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    options.cmdBuzzerSoundNone_Click();
+    QCOMPARE(options.lblBFile->Caption(), QStringLiteral("[No File Selected]"));
+    QCOMPARE(options.lblBuzzerKey->Caption(), QString());
+    QCOMPARE(options.BuzzerKeyTemp, qint16(32));
+    QVERIFY(!options.cmdBuzzerSoundNone->isEnabled());
+    QVERIFY(!options.cmdBuzzerKey->isEnabled());
+    QVERIFY(!options.lblBuzzerKey->Enabled());
+    // A cancelled file dialog, or a name that is no file, keeps no sound.
+    dialogs.files = { std::nullopt, QDir(store.Folder()).filePath(QStringLiteral("gone.wav")) };
+    options.cmdBuzzerSoundChange_Click();
+    options.cmdBuzzerSoundChange_Click();
+    QCOMPARE(options.BuzzTemp, QString());
+    QCOMPARE(options.BuzzerKeyTemp, qint16(32));
+    QCOMPARE(dialogs.filters.first(), QStringLiteral("Sounds *.wav|*.wav"));
+    // A long path to an existing wave file: the key comes back as B.
+    const QString folder = QDir(store.Folder()).filePath(QString(40, u'd'));
+    QVERIFY(QDir().mkpath(folder));
+    const QString wave = WriteFile(folder, QStringLiteral("horn.wav"), "RIFF");
+    QVERIFY(wave.size() > 50);
+    dialogs.files = { wave };
+    options.cmdBuzzerSoundChange_Click();
+    QCOMPARE(options.BuzzTemp, wave);
+    QCOMPARE(
+        options.lblBFile->Caption(), wave.left(25) + QStringLiteral(" ...") + QDir::separator() + "horn.wav");
+    QCOMPARE(options.BuzzerKeyTemp, qint16(66));
+    QCOMPARE(options.lblBuzzerKey->Caption(), QStringLiteral("B"));
+    QVERIFY(options.cmdBuzzerSoundNone->isEnabled());
+    QVERIFY(options.cmdBuzzerKey->isEnabled());
+    QVERIFY(options.lblBuzzerKey->Enabled());
+    // No sound again, then OK: an empty file and key 32 are saved.
+    options.cmdBuzzerSoundNone_Click();
+    options.cmdOk_Click();
+    QCOMPARE(store.Read("KeySettings", "BuzzerFile"), QString());
+    QCOMPARE(store.Read("KeySettings", "BuzzerKey"), QStringLiteral("32"));
+}
+
+void TestOptions::changeSound_keepsChosenKey()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings.BuzzerKey = 116;
+    frmOptions options;
+    options.Load();
+    dialogs.files = { WriteFile(store.Folder(), QStringLiteral("bell.wav"), "RIFF") };
+    options.cmdBuzzerSoundChange_Click();
+    QCOMPARE(options.BuzzerKeyTemp, qint16(116));
+    QCOMPARE(options.lblBuzzerKey->Caption(), QStringLiteral("F5"));
+}
+
+void TestOptions::pictureChosenThenCleared_savesEmptyPath()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings.HomePic = WritePicture(store.Folder(), QStringLiteral("old.bmp"), 40, 40);
+    frmOptions options;
+    options.Load();
+    QVERIFY(options.imgHomePicPreview->HasPicture());
+    const QString wide = WritePicture(store.Folder(), QStringLiteral("wide.bmp"), 200, 100);
+    dialogs.files = { wide };
+    emit options.cmdChangeHomePic->Click();
+    QCOMPARE(dialogs.filters.first(), QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"));
+    QCOMPARE(options.HomePicTemp, wide);
+    // Fitted to the box's width and centred vertically.
+    QCOMPARE(options.imgHomePicPreview->Width(), 1215.0);
+    QCOMPARE(options.imgHomePicPreview->Height(), 607.5);
+    QCOMPARE(options.imgHomePicPreview->Top(), 303.75);
+    emit options.cmdClearHomePic->Click();
+    QVERIFY(!options.imgHomePicPreview->HasPicture());
+    QCOMPARE(options.HomePicTemp, QString());
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.HomePic, QString());
+    QCOMPARE(store.Read("PicSettings", "HomePic"), QString());
+}
+
+void TestOptions::pictureCancelled_keepsStoredPicture()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    const QString stored = WritePicture(store.Folder(), QStringLiteral("stored.bmp"), 30, 60);
+    BoardSettings.VisitorPic = stored;
+    {
+        frmOptions options;
+        options.Load();
+        dialogs.files = { std::nullopt, WritePicture(store.Folder(), QStringLiteral("new.bmp"), 60, 30) };
+        emit options.cmdChangeVisitorPic->Click();
+        QCOMPARE(options.VisitorPicTemp, stored);
+        emit options.cmdChangeVisitorPic->Click();
+        QVERIFY(options.VisitorPicTemp != stored);
+        options.cmdCancel_Click();
+    }
+    QCOMPARE(BoardSettings.VisitorPic, stored);
+    QCOMPARE(store.Read("PicSettings", "VisitorPic"), QStringLiteral("<absent>"));
+}
+
+void TestOptions::pictureUnreadable_refusedWithMessage()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    const QString good = WritePicture(store.Folder(), QStringLiteral("good.bmp"), 50, 50);
+    BoardSettings.HomePic = good;
+    frmOptions options;
+    options.Load();
+    dialogs.files = { WriteFile(store.Folder(), QStringLiteral("fake.jpg"), "not a picture at all") };
+    emit options.cmdChangeHomePic->Click();
+    QCOMPARE(dialogs.warnings.size(), 1);
+    QVERIFY(dialogs.warnings.first().contains(QStringLiteral("fake.jpg")));
+    QCOMPARE(options.HomePicTemp, good);
+    QVERIFY(options.imgHomePicPreview->HasPicture());
+}
+
+void TestOptions::dotsPreviewed_thenCancelled()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    QCOMPARE(options.pledPreview->LedType(), 0);
+    options.cmbLedType->Box()->setCurrentIndex(1);
+    QCOMPARE(options.cmbLedType->Box()->currentText(), QStringLiteral("Dots"));
+    QCOMPARE(options.pledPreview->LedType(), 1);
+    options.cmdCancel_Click();
+    QCOMPARE(BoardSettings.LEDType, qint16(0));
+    QCOMPARE(store.Read("PicSettings", "LEDType"), QStringLiteral("<absent>"));
+}
+
+void TestOptions::preview_fitsItsSlot()
+{
+    FakeDialogs dialogs;
+    frmOptions options;
+    QVERIFY(options.pledPreview->Width() <= 540);
+    QVERIFY(options.pledPreview->Height() <= 975);
+    QVERIFY(options.pledPreview->Width() >= 500);
+    QCOMPARE(options.cmbLedType->List(), QStringLiteral("Lines|Dots"));
+    QVERIFY(!options.cmbLedType->Box()->isEditable());
+}
+
+void TestOptions::textBoxes_stopAtLimit_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("paste");
+    QTest::newRow("title_typed") << "txtTitleText" << 25 << false;
+    QTest::newRow("title_pasted") << "txtTitleText" << 25 << true;
+    QTest::newRow("home_typed") << "txtHomeText" << 20 << false;
+    QTest::newRow("visitor_pasted") << "txtVisitorText" << 20 << true;
+}
+
+void TestOptions::textBoxes_stopAtLimit()
+{
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+    QFETCH(bool, paste);
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    options.show();
+    QLineEdit* edit = options.ControlAs<TextBox>(box)->Editor();
+    edit->clear();
+    const QString longText = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    if (paste) {
+        QGuiApplication::clipboard()->setText(longText);
+        edit->paste();
+    } else {
+        QTest::keyClicks(edit, longText);
+    }
+    QCOMPARE(edit->text(), longText.left(limit));
+}
+
+void TestOptions::textBox_keepsLongerStoredText()
+{
+    FakeDialogs dialogs;
+    BoardSettings.TitleText = QString(30, u'T');
+    frmOptions options;
+    options.Load();
+    QCOMPARE(options.txtTitleText->Text(), QString(30, u'T'));
+    options.show();
+    options.txtTitleText->Editor()->end(false);
+    QTest::keyClicks(options.txtTitleText->Editor(), QStringLiteral("more"));
+    QCOMPARE(options.txtTitleText->Text(), QString(30, u'T'));
+}
+
+void TestOptions::saveFails_reportedAndKeptForThisRun()
+{
+    QTemporaryDir folder;
+    // A store under a plain file can never be written.
+    const QString blocker = WriteFile(folder.path(), QStringLiteral("blocker"), "x");
+    SettingsStore::SetFileForTesting(QDir(blocker).filePath(QStringLiteral("korvelin.ini")));
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    options.txtTitleText->SetText(QStringLiteral("Final"));
+    options.cmdOk_Click();
+    SettingsStore::SetFileForTesting(QString());
+    QCOMPARE(dialogs.warnings.size(), 1);
+    QVERIFY(dialogs.warnings.first().startsWith(QStringLiteral("Options|The settings could not be saved")));
+    QCOMPARE(BoardSettings.TitleText, QStringLiteral("Final"));
+    QVERIFY(!options.isVisible());
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
