@@ -70,7 +70,9 @@ void AudienceDisplay::Open(QScreen* screen, bool fullScreen)
         m_window->setGeometry(area);
         m_window->winId();
         m_window->windowHandle()->setScreen(screen);
-        m_window->showFullScreen();
+        // Not showFullScreen(): that takes the keyboard from the board.
+        m_window->setWindowState(Qt::WindowFullScreen);
+        m_window->show();
     } else {
         // Beside the board on the one screen: an ordinary window, half the
         // screen, that the operator places and sizes.

@@ -155,7 +155,7 @@ void AudienceWindow::PaintChildren(QPainter& painter, const Mapping& mapping, co
                 double(target.width()) / control->width(), double(target.height()) / control->height());
         else
             painter.scale(mapping.heightRatio, mapping.heightRatio);
-        control->render(&painter, QPoint(), QRegion(control->rect()), QWidget::DrawWindowBackground);
+        control->render(&painter, QPoint(), QRegion(control->rect()), QWidget::RenderFlags());
         painter.restore();
         // A container clips its children, here as on the board.
         painter.save();
