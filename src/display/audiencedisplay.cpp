@@ -44,7 +44,8 @@ AudienceDisplay::~AudienceDisplay()
 
 void AudienceDisplay::Place(bool atStart)
 {
-    if (!m_board)
+    // A display that fills a screen of its own stays where it is.
+    if (!m_board || (!atStart && m_window && m_fullScreen))
         return;
     const QList<QScreen*> screens = QGuiApplication::screens();
     const AudiencePlacement placement

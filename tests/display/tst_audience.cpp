@@ -123,6 +123,7 @@ private slots:
     void keyInAudience_actsOnTheBoard();
     void clicksAndCloseRequests_doNothing();
     void acceptedColours_reachTheAudience();
+    void boardNotOnScreen_audienceStillFollows();
     void projectorUnplugged_closesAndComesBack();
 
 private:
@@ -171,12 +172,13 @@ void TestAudience::opensFullScreen_onTheSecondScreen()
 void TestAudience::afterAContest_showsTheBoardButTheFrame()
 {
     Board board;
-    PlaceBoard(board);
     BoardSettings.LEDSelected = 0x0000FF; // a red frame, 3 pixels wide
     BoardSettings.LEDSelectedWidth = 3;
     board->UpdateFormColors();
     AudienceDisplay display(*board, 0, LeftOut);
     QVERIFY(QTest::qWaitForWindowExposed(display.Window()));
+    // The operator sizes the board after the audience display opened.
+    PlaceBoard(board);
     // Compared at an eighth of the board's size: the edges of text and
     // digits, placed to the pixel at each size, smooth away; a lamp or one
     // segment of a digit does not.
@@ -272,6 +274,28 @@ void TestAudience::acceptedColours_reachTheAudience()
     const QSize full(1920, 1080);
     QTRY_COMPARE(Shown(display.Window(), full).pixel(4, 1075), qRgb(0, 0x40, 0));
     QCOMPARE(board->lblHomeName->Caption(), QStringLiteral("Judokai Ajax"));
+}
+
+void TestAudience::boardNotOnScreen_audienceStillFollows()
+{
+    Board board;
+    PlaceBoard(board);
+    AudienceDisplay display(*board, 0, LeftOut);
+    AudienceWindow* window = display.Window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QSize full(1920, 1080);
+    const QRect score = window->TargetRect(board->nledWVisitor);
+    const QImage before = Shown(window, full).copy(score);
+    // As when the operator minimises the board: its window leaves the screen
+    // and it paints nothing until it is back.
+    XUnmapWindow(kv::test::QtDisplay(), board->winId());
+    XFlush(kv::test::QtDisplay());
+    QTRY_VERIFY(!board->windowHandle()->isExposed());
+    ShowDigits(*board->nledWVisitor, QStringLiteral("7"), 0, 9);
+    QTRY_VERIFY(Shown(window, full).copy(score) != before);
+    XMapWindow(kv::test::QtDisplay(), board->winId());
+    XFlush(kv::test::QtDisplay());
+    QTRY_VERIFY(board->windowHandle()->isExposed());
 }
 
 void TestAudience::projectorUnplugged_closesAndComesBack()
