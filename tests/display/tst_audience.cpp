@@ -125,6 +125,7 @@ private slots:
     void acceptedColours_reachTheAudience();
     void boardNotOnScreen_audienceStillFollows();
     void projectorUnplugged_closesAndComesBack();
+    void oneScreen_ordinaryWindowMovesToTheProjector();
 
 private:
     // The board on the laptop screen at 1366 x 768.
@@ -322,6 +323,26 @@ void TestAudience::projectorUnplugged_closesAndComesBack()
     QTRY_VERIFY(display.Window() != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(display.Window()));
     QCOMPARE(display.Screen(), ScreenNamed(Projector));
+    QCOMPARE(display.Window()->geometry(), QRect(1366, 0, 1920, 1080));
+}
+
+void TestAudience::oneScreen_ordinaryWindowMovesToTheProjector()
+{
+    QVERIFY(UnplugProjector());
+    QTRY_COMPARE(QGuiApplication::screens().size(), 1);
+    Board board;
+    PlaceBoard(board);
+    AudienceDisplay display(*board, 0, LeftOut);
+    AudienceWindow* window = display.Window();
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(display.Screen(), board->screen());
+    QVERIFY(!(window->windowState() & Qt::WindowFullScreen));
+    QVERIFY(!(window->windowFlags() & Qt::FramelessWindowHint));
+
+    QVERIFY(PlugProjector());
+    QTRY_COMPARE(display.Screen(), ScreenNamed(Projector));
+    QVERIFY(QTest::qWaitForWindowExposed(display.Window()));
     QCOMPARE(display.Window()->geometry(), QRect(1366, 0, 1920, 1080));
 }
 
