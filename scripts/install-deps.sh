@@ -7,7 +7,7 @@ PACKAGES="cmake g++ make pkg-config
 qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libegl-dev
 libx11-dev libxtst-dev libxkbcommon-dev
 fonts-liberation fonts-dejavu-core
-xvfb xauth x11-utils x11-apps xdotool
+xvfb xauth x11-utils x11-apps x11-xserver-utils xdotool
 pulseaudio pulseaudio-utils gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
 clang-format"
 

@@ -1,7 +1,10 @@
 #include "startup/application.h"
 
+#include "display/audiencedisplay.h"
+#include "scoreboard/frmscoreboard.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
+#include "startup/commandline.h"
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
@@ -18,10 +21,24 @@ KorvelinApplication::FailureHandler& Handler()
     static KorvelinApplication::FailureHandler handler;
     return handler;
 }
+
+QStringList& KeptArguments()
+{
+    static QStringList arguments;
+    return arguments;
+}
+
+// Keeps the command line as typed: QApplication takes out the options it
+// handles itself (-style fusion), which still count as arguments.
+int& KeepArguments(int& argc, char** argv)
+{
+    KeptArguments() = RawArguments(argc, argv);
+    return argc;
+}
 } // namespace
 
 KorvelinApplication::KorvelinApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
+    : QApplication(KeepArguments(argc, argv), argv)
 {
     setApplicationName(QStringLiteral("Korvelin"));
     setOrganizationName(QStringLiteral("Korvelin"));
@@ -66,15 +83,40 @@ void KorvelinApplication::Fail(const QString& what)
     std::exit(EXIT_FAILURE);
 }
 
+QStringList KorvelinApplication::RawArguments()
+{
+    return KeptArguments();
+}
+
+void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
+{
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    // Everything the board shows but the operator's selection frame.
+    new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
+}
+
 int KorvelinApplication::Run()
 {
-    QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        arguments.removeFirst();
+    const CommandLine commandLine = ParseCommandLine(KeptArguments());
     try {
+        if (!commandLine.Error.isEmpty()) {
+            qWarning("%s", qPrintable(commandLine.Error));
+            QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
+        }
         auto* splash = new frmSplash;
-        if (!splash->Load(arguments))
+        if (splash->Load(commandLine.Arguments)) {
+            if (commandLine.Audience)
+                OpenAudienceDisplay(commandLine.AudienceScreen);
+        } else {
+            // The board exists once the splash has gone.
+            if (commandLine.Audience) {
+                connect(splash, &QObject::destroyed, this,
+                    [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });
+            }
             splash->show();
+        }
     } catch (const std::exception& failure) {
         Fail(QString::fromLocal8Bit(failure.what()));
     }

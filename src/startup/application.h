@@ -17,8 +17,12 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Runs the start-up sequence (the splash form's load step) and the event loop.
+    // Runs the start-up sequence (the splash form's load step), opens the
+    // audience display when asked, and runs the event loop.
     int Run();
+    // The command line as typed, without the program name (Qt's own options
+    // included).
+    static QStringList RawArguments();
 
     // What happens on an unexpected failure: by default a message box, then
     // the program ends. Tests put a handler of their own here.
@@ -29,6 +33,7 @@ public:
 
 private:
     static void Fail(const QString& what);
+    void OpenAudienceDisplay(int requestedScreen);
 };
 
 } // namespace kv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+// What the command line asks for. The program's own options are taken out;
+// everything else, Qt's own options included, is the argument text the
+// splash form checks for "bypass".
+struct CommandLine
+{
+    // The arguments without the program name and without the program's own
+    // options. The splash is skipped only when this is exactly { "bypass" }.
+    QStringList Arguments;
+    // --audience or --audience=N: open the audience display.
+    bool Audience = false;
+    // The screen the audience display asks for, counted from 1; 0 means the
+    // first screen that does not hold the scoreboard.
+    int AudienceScreen = 0;
+    // A message for the operator when an option is wrong; the program then
+    // starts without what the option asked for.
+    QString Error;
+};
+
+// Parses the raw arguments (without the program name, before Qt took out
+// its own options such as -style).
+CommandLine ParseCommandLine(const QStringList& rawArguments);
+
+// The arguments of argv without the program name, as typed. Taken before
+// QApplication removes the options it handles itself.
+QStringList RawArguments(int argc, const char* const* argv);
+
+} // namespace kv
