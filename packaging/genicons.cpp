@@ -31,8 +31,9 @@ int main(int argc, char** argv)
             return 2;
         }
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(arguments.at(1)).arg(side);
-        const QImage image = icon.pixmap(side, side).toImage().scaled(
-            side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage image = icon.pixmap(side, side)
+                                 .toImage()
+                                 .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (!QDir().mkpath(folder) || !image.save(folder + QStringLiteral("/korvelin.png"), "PNG")) {
             std::fprintf(stderr, "genicons: cannot write %s\n", qPrintable(folder));
             return 1;
