@@ -249,7 +249,7 @@ public:
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("XAUTHORITY");
         m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(ProgramPath(), arguments);
         return m_process.waitForStarted(WaitMs);
     }
