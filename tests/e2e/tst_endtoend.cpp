@@ -179,6 +179,18 @@ KeySym KeyFor(QChar character)
     return XK_space;
 }
 
+// Lower-case letters and blanks, as typed on the keyboard.
+bool TypeLetters(const QString& text)
+{
+    for (const QChar character : text) {
+        const KeySym key
+            = character == QLatin1Char(' ') ? KeySym(XK_space) : KeySym(XK_a + (character.unicode() - 'a'));
+        if (!Tap(key))
+            return false;
+    }
+    return true;
+}
+
 bool Type(const QString& text)
 {
     for (const QChar character : text) {
@@ -691,13 +703,22 @@ void TestEndToEnd::options_okThenCancel()
     program.SetTimeColor(QColor(0, 255, 0));
     QVERIFY(program.StartBoard());
 
-    // F2 opens "Options" with the focus on OK; Enter presses it, and every
-    // setting is written with the value it had.
+    // F2 opens "Options" with the focus on OK. From OK, Shift+Tab goes back
+    // into the tabs; Ctrl+Tab twice shows "Text Controls", whose first field
+    // is the board name; Ctrl+A and typing replace it; Enter presses OK, the
+    // default button. OK writes every setting, the new name included.
     QVERIFY(Tap(XK_F2));
     XWindow options = WaitForWindow("Options", 5000);
     if (!options.IsValid())
         QSKIP("The options dialog does not open in this build.");
     GiveFocus(options);
+    const auto toBoardName = [] {
+        return SendKey(XK_Shift_L, true) && Tap(XK_Tab) && SendKey(XK_Shift_L, false)
+            && SendKey(XK_Control_L, true) && Tap(XK_Tab) && Tap(XK_Tab) && Tap(XK_a)
+            && SendKey(XK_Control_L, false);
+    };
+    QVERIFY(toBoardName());
+    QVERIFY(TypeLetters("club open"));
     QVERIFY(Tap(XK_Return));
     QTRY_VERIFY_WITH_TIMEOUT(!FindWindow("Options").IsValid(), WaitMs);
     QSettings afterOk(program.SettingsFile(), QSettings::IniFormat);
@@ -705,19 +726,23 @@ void TestEndToEnd::options_okThenCancel()
     QCOMPARE(afterOk.value("ColorSettings/TimeColor").toString(), QStringLiteral("65280"));
     QCOMPARE(afterOk.value("ColorSettings/HoldColor").toString(), QStringLiteral("255"));
     QCOMPARE(afterOk.value("KeySettings/StartStopPeriodClockKey").toString(), QStringLiteral("83"));
-    QCOMPARE(afterOk.value("TextSettings/TitleText").toString(), QStringLiteral("Dojo Cup"));
+    QVERIFY2(afterOk.value("TextSettings/TitleText").toString() == QLatin1String("club open"),
+        "the board name typed on \"Text Controls\" was not saved (route: Shift+Tab from OK, Ctrl+Tab twice, "
+        "Ctrl+A, the name, Enter)");
     QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("2:00"), WaitMs);
     QFile file(program.SettingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
     file.close();
 
-    // F2 again, Escape: nothing is written, the board stays as it was.
+    // The same change again, then Escape: nothing is written, the board stays.
     GiveFocus(program.Board());
     QVERIFY(Tap(XK_F2));
     options = WaitForWindow("Options", 5000);
     QVERIFY2(options.IsValid(), "the options dialog does not open a second time");
     GiveFocus(options);
+    QVERIFY(toBoardName());
+    QVERIFY(TypeLetters("other name"));
     QVERIFY(Tap(XK_Escape));
     QTRY_VERIFY_WITH_TIMEOUT(!FindWindow("Options").IsValid(), WaitMs);
     QVERIFY(file.open(QIODevice::ReadOnly));
