@@ -16,6 +16,7 @@ echo "== build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+scripts/check-windows.sh && scripts/package-test.sh build
 
 if [ "${KORVELIN_SKIP_SANITIZERS:-0}" != "1" ]; then
     echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -1,7 +1,8 @@
 #pragma once
 
-// Real key presses for tests and benchmarks on an X server: XTest, loaded at
-// run time (the library itself does not link it), on Qt's own connection.
+// Real key presses and mouse clicks for tests and benchmarks on an X server:
+// XTest, loaded at run time (the library itself does not link it), on Qt's
+// own connection.
 
 #include "xvfbserver.h"
 
@@ -42,6 +43,27 @@ inline FakeKeyEvent XTestFakeKey()
     return function;
 }
 
+using FakeButtonEvent = int (*)(Display*, unsigned int button, int isPress, unsigned long delay);
+using FakeMotionEvent = int (*)(Display*, int screen, int x, int y, unsigned long delay);
+
+inline FakeButtonEvent XTestFakeButton()
+{
+    static const FakeButtonEvent function = [] {
+        QLibrary library(QStringLiteral("Xtst"), 6);
+        return reinterpret_cast<FakeButtonEvent>(library.resolve("XTestFakeButtonEvent"));
+    }();
+    return function;
+}
+
+inline FakeMotionEvent XTestFakeMotion()
+{
+    static const FakeMotionEvent function = [] {
+        QLibrary library(QStringLiteral("Xtst"), 6);
+        return reinterpret_cast<FakeMotionEvent>(library.resolve("XTestFakeMotionEvent"));
+    }();
+    return function;
+}
+
 inline Display* QtDisplay()
 {
     const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -67,6 +89,37 @@ inline bool Tap(KeySym keysym)
 {
     return SendKey(keysym, true) && SendKey(keysym, false);
 }
+
+// Moves the pointer to (x, y) on the screen, as the mouse would.
+inline bool MovePointer(int x, int y)
+{
+    Display* display = QtDisplay();
+    const FakeMotionEvent fakeMotion = XTestFakeMotion();
+    if (display == nullptr || fakeMotion == nullptr)
+        return false;
+    fakeMotion(display, -1, x, y, 0); // screen -1: the pointer's current screen
+    XFlush(display);
+    return true;
+}
+
+// Presses or releases a mouse button (1 left, 2 middle, 3 right) where the
+// pointer is.
+inline bool SendButton(unsigned int button, bool press)
+{
+    Display* display = QtDisplay();
+    const FakeButtonEvent fakeButton = XTestFakeButton();
+    if (display == nullptr || fakeButton == nullptr)
+        return false;
+    fakeButton(display, button, press ? 1 : 0, 0);
+    XFlush(display);
+    return true;
+}
+
+// A click at (x, y) on the screen.
+inline bool Click(int x, int y, unsigned int button = 1)
+{
+    return MovePointer(x, y) && SendButton(button, true) && SendButton(button, false);
+}
 #else
 using FakeKeyEvent = void*;
 inline FakeKeyEvent XTestFakeKey()
@@ -78,6 +131,18 @@ inline bool SendKey(KeySym, bool)
     return false;
 }
 inline bool Tap(KeySym)
+{
+    return false;
+}
+inline bool MovePointer(int, int)
+{
+    return false;
+}
+inline bool SendButton(unsigned int, bool)
+{
+    return false;
+}
+inline bool Click(int, int, unsigned int = 1)
 {
     return false;
 }

@@ -1,13 +1,13 @@
 #!/bin/sh
 # Screenshot series of the scoreboard's scores and penalties under a private
 # Xvfb: after reset, after Home's four shido, after two waza-ari for Visitor,
-# and with a side picture. Usage: scores.sh <build dir> <output dir> [display]
+# and with a side picture. Usage: scores.sh <build dir> <output dir>
 set -eu
 
 BUILD=${1:?build directory}
 OUT=${2:?output directory}
-DISPLAY_NUMBER=${3:-77}
 PROGRAM="$BUILD/korvelin"
+GRAB="$BUILD/tools/grabscreen"
 mkdir -p "$OUT"
 
 WORK=$(mktemp -d)
@@ -20,13 +20,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-setsid Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -noreset >"$WORK/xvfb.log" 2>&1 &
+# A private X server on a free display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp -ac 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
+for _ in $(seq 100); do
+    grep -q . "$WORK/display" 2>/dev/null && break
     sleep 0.1
 done
+export DISPLAY=":$(head -n 1 "$WORK/display")"
 
 # A home of its own, so the operator's real settings stay untouched.
 export HOME="$WORK/home"
@@ -60,7 +61,7 @@ keys() {
 
 shot() {
     sleep 0.5
-    import -window root -crop 700x520+0+0 "$OUT/$1.png"
+    "$GRAB" "$OUT/$1.png" 0 0 700 520
 }
 
 # 1: after reset (R on the contest clock, which has the focus at start).
@@ -82,9 +83,8 @@ keys 1 plus 1
 shot 03-visitor-two-waza-ari
 stop_board
 
-# 4: with a side picture.
-convert -size 300x200 gradient:gold-navy -fill white -pointsize 40 -gravity center \
-    -annotate 0 HOME "$WORK/home.png"
+# 4: with a side picture (the program's own icon, drawn at build time).
+cp "$BUILD/packaging/icons/256x256/apps/korvelin.png" "$WORK/home.png"
 cat >"$XDG_CONFIG_HOME/Korvelin/Korvelin.ini" <<INI
 [PicSettings]
 HomePic=$WORK/home.png
