@@ -1,5 +1,6 @@
 #include "startup/application.h"
 
+#include "help/frmhelp.h"
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
@@ -29,6 +30,7 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
                               .arg(KORVELIN_VERSION_PATCH));
     // One icon for every window of the program.
     setWindowIcon(ProgramIcon());
+    SetHelpWindowOpener([] { OpenHelpWindow(); });
 }
 
 bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
