@@ -60,6 +60,17 @@ HelpLayout HelpWindowLayout(double windowWidth, double windowHeight)
     return layout;
 }
 
+QRect HelpWindowPlace(const QRect& owner, const QSize& size, const QRect& available)
+{
+    QRect place(QPoint(0, 0), available.isValid() ? size.boundedTo(available.size()) : size);
+    place.moveCenter(owner.isValid() ? owner.center() : available.center());
+    if (available.isValid()) {
+        place.moveLeft(std::clamp(place.left(), available.left(), available.right() + 1 - place.width()));
+        place.moveTop(std::clamp(place.top(), available.top(), available.bottom() + 1 - place.height()));
+    }
+    return place;
+}
+
 frmHelp::frmHelp(QWidget* parent)
     : Form(parent)
     , m_rtbHelp(new QTextEdit(this))
@@ -168,18 +179,11 @@ void OpenHelpWindow(const QString& programFolder)
     help->setAttribute(Qt::WA_DeleteOnClose);
     help->Load(programFolder);
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect ownerArea = owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
-    if (ownerArea.isValid()) {
-        QRect area(QPoint(0, 0), help->size());
-        area.moveCenter(ownerArea.center());
-        if (screen) {
-            // Never off the screen, whatever the owner's position.
-            const QRect available = screen->availableGeometry();
-            area.moveLeft(
-                std::max(available.left(), std::min(area.left(), available.right() - area.width())));
-            area.moveTop(std::max(available.top(), std::min(area.top(), available.bottom() - area.height())));
-        }
-        help->move(area.topLeft());
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect place = HelpWindowPlace(owner ? owner->frameGeometry() : available, help->size(), available);
+    if (place.isValid()) {
+        help->resize(place.size());
+        help->move(place.topLeft());
     }
     g_help = help;
     help->show();

@@ -35,6 +35,10 @@ struct HelpLayout
 };
 HelpLayout HelpWindowLayout(double windowWidth, double windowHeight);
 
+// Where the help window opens: centred on its owner's frame, shrunk to the
+// available screen area if need be and kept inside it.
+QRect HelpWindowPlace(const QRect& owner, const QSize& size, const QRect& available);
+
 // The help window: the operator's guide, read-only, in a resizable window
 // that blocks nothing.
 class frmHelp final : public Form
