@@ -84,7 +84,8 @@ frmHelp::frmHelp(QWidget* parent)
 
     m_rtbHelp->setObjectName(QStringLiteral("rtbHelp"));
     m_rtbHelp->setReadOnly(true);
-    m_rtbHelp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Read-only: text can be selected and copied; the keys scroll, no caret shows.
+    m_rtbHelp->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_rtbHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_rtbHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_rtbHelp->setLineWrapMode(QTextEdit::FixedPixelWidth);

@@ -1047,11 +1047,11 @@ QTextBlockFormat Reader::BlockFormat(const ParaProps& props) const
     format.setLeftMargin(props.LeftIndent / TwipsPerDocumentPixel);
     format.setRightMargin(props.RightIndent / TwipsPerDocumentPixel);
     format.setTextIndent(props.FirstIndent / TwipsPerDocumentPixel);
-    if (props.FirstIndent < 0 && props.LeftIndent > 0) {
+    if (props.FirstIndent < 0) {
         // A hanging indent: the tab after a bullet or number reaches the
-        // text's left edge, as word processors lay it out.
-        format.setTabPositions(
-            { QTextOption::Tab(props.LeftIndent / TwipsPerDocumentPixel, QTextOption::LeftTab) });
+        // text's left edge, as word processors lay it out. Tab positions
+        // count from where the first line starts.
+        format.setTabPositions({ QTextOption::Tab(-props.FirstIndent / TwipsPerDocumentPixel, QTextOption::LeftTab) });
     }
     if (props.LineSpacing > 0 && props.LineMultiple)
         format.setLineHeight(

@@ -223,7 +223,7 @@ void TestRtfReader::blockFormat_data()
     QTest::newRow("right indent") << QByteArray(R"({\rtf1\ri360 a})") << 0 << "right" << 24.0;
     QTest::newRow("hanging first line") << QByteArray(R"({\rtf1\li720\fi-360 a})") << 0 << "indent" << -24.0;
     QTest::newRow("hanging tab at the text edge")
-        << QByteArray(R"({\rtf1\li720\fi-360 a})") << 0 << "tab" << 48.0;
+        << QByteArray(R"({\rtf1\li720\fi-360 a})") << 0 << "tab" << 24.0;
     QTest::newRow("indent bounded") << QByteArray(R"({\rtf1\li2000000000 a})") << 0 << "left" << 2112.0;
     QTest::newRow("negative space refused") << QByteArray(R"({\rtf1\sb-500 a})") << 0 << "top" << 0.0;
     QTest::newRow("line spacing 1.5") << QByteArray(R"({\rtf1\sl360\slmult1 a})") << 0 << "line" << 150.0;
