@@ -423,6 +423,11 @@ private:
 
     QTextCharFormat CharFormat(const CharProps& props) const;
     QTextBlockFormat BlockFormat(const ParaProps& props) const;
+    // Formats already built, so that each is made (and hashed by the
+    // document) once rather than for every run and paragraph.
+    const QTextCharFormat& CachedCharFormat(const CharProps& props);
+    const QTextBlockFormat& CachedBlockFormat(const ParaProps& props);
+    void SetBlockFormat(const ParaProps& props);
     int CurrentCodePage() const;
     QString Decode(const QByteArray& bytes, int codePage);
 
@@ -453,6 +458,9 @@ private:
     CharProps m_runProps;
     ParaProps m_blockProps;
     bool m_blockHasText = false;
+    ParaProps m_blockFormatProps; // what the current block was given
+    std::vector<std::pair<CharProps, QTextCharFormat>> m_charFormats;
+    std::vector<std::pair<ParaProps, QTextBlockFormat>> m_blockFormats;
     int m_pendingCells = 0;
 };
 
@@ -466,6 +474,7 @@ RtfReadResult Reader::Read()
     m_stack.reserve(MaxRtfGroupDepth + 1);
     m_stack.emplace_back();
     m_cursor.beginEditBlock();
+    m_cursor.setBlockFormat(CachedBlockFormat(m_blockFormatProps));
     const qsizetype size = m_data.size();
     while (m_pos < size) {
         const auto c = static_cast<unsigned char>(m_data[m_pos]);
@@ -496,7 +505,7 @@ RtfReadResult Reader::Read()
         m_result.Damaged = true;
     FlushRun();
     if (m_blockHasText) {
-        m_cursor.setBlockFormat(BlockFormat(m_blockProps));
+        SetBlockFormat(m_blockProps);
     } else if (m_cursor.block().length() == 1 && m_cursor.blockNumber() > 0) {
         // The mark of the last paragraph opens no paragraph of its own.
         m_cursor.deletePreviousChar();
@@ -534,6 +543,7 @@ void Reader::CloseGroup()
         // A font entry without its closing ';'.
         m_fonts[m_fontTableCurrent].Name = m_fontName.trimmed();
         m_fontName.clear();
+        m_charFormats.clear();
     }
     m_stack.pop_back();
 }
@@ -950,6 +960,7 @@ void Reader::Emit(char16_t character)
             if (m_fontTableCurrent >= 0)
                 m_fonts[m_fontTableCurrent].Name = m_fontName.trimmed();
             m_fontName.clear();
+            m_charFormats.clear();
         } else if (m_fontName.size() < 256) {
             m_fontName.append(QChar(character));
         }
@@ -961,6 +972,7 @@ void Reader::Emit(char16_t character)
                     m_colorGiven ? std::optional<QColor>(QColor(m_red, m_green, m_blue)) : std::nullopt);
             m_red = m_green = m_blue = 0;
             m_colorGiven = false;
+            m_charFormats.clear();
         }
         return;
     case Destination::Text:
@@ -996,7 +1008,7 @@ void Reader::FlushRun()
         else if (c.isSurrogate())
             m_run[i] = QChar::ReplacementCharacter;
     }
-    m_cursor.insertText(m_run, CharFormat(m_runProps));
+    m_cursor.insertText(m_run, CachedCharFormat(m_runProps));
     m_run.clear();
 }
 
@@ -1006,9 +1018,40 @@ void Reader::EndParagraph()
     m_pendingCells = 0;
     // The paragraph's properties are those in force at its mark.
     const ParaProps& para = State().Para;
-    m_cursor.setBlockFormat(BlockFormat(para));
-    m_cursor.insertBlock(BlockFormat(para), CharFormat(State().Char));
+    SetBlockFormat(para);
+    // The next paragraph most often keeps these properties.
+    m_cursor.insertBlock(CachedBlockFormat(para));
     m_blockHasText = false;
+}
+
+void Reader::SetBlockFormat(const ParaProps& props)
+{
+    if (props == m_blockFormatProps)
+        return;
+    m_cursor.setBlockFormat(CachedBlockFormat(props));
+    m_blockFormatProps = props;
+}
+
+const QTextCharFormat& Reader::CachedCharFormat(const CharProps& props)
+{
+    for (const auto& [cached, format] : m_charFormats) {
+        if (cached == props)
+            return format;
+    }
+    if (m_charFormats.size() >= 64)
+        m_charFormats.clear();
+    return m_charFormats.emplace_back(props, CharFormat(props)).second;
+}
+
+const QTextBlockFormat& Reader::CachedBlockFormat(const ParaProps& props)
+{
+    for (const auto& [cached, format] : m_blockFormats) {
+        if (cached == props)
+            return format;
+    }
+    if (m_blockFormats.size() >= 64)
+        m_blockFormats.clear();
+    return m_blockFormats.emplace_back(props, BlockFormat(props)).second;
 }
 
 QTextCharFormat Reader::CharFormat(const CharProps& props) const
@@ -1051,7 +1094,8 @@ QTextBlockFormat Reader::BlockFormat(const ParaProps& props) const
         // A hanging indent: the tab after a bullet or number reaches the
         // text's left edge, as word processors lay it out. Tab positions
         // count from where the first line starts.
-        format.setTabPositions({ QTextOption::Tab(-props.FirstIndent / TwipsPerDocumentPixel, QTextOption::LeftTab) });
+        format.setTabPositions(
+            { QTextOption::Tab(-props.FirstIndent / TwipsPerDocumentPixel, QTextOption::LeftTab) });
     }
     if (props.LineSpacing > 0 && props.LineMultiple)
         format.setLineHeight(
