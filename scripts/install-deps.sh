@@ -4,6 +4,7 @@
 set -eu
 
 PACKAGES="cmake g++ make pkg-config
+clang libclang-rt-14-dev imagemagick
 qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libegl-dev
 libx11-dev libxtst-dev libxkbcommon-dev
 fonts-liberation fonts-dejavu-core

@@ -24,5 +24,6 @@ if [ "${KORVELIN_SKIP_SANITIZERS:-0}" != "1" ]; then
     cmake --build build-asan -j"$jobs"
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    scripts/fuzz-smoke.sh 30
 fi
 echo "== all tests passed"

@@ -1,6 +1,7 @@
 #include "startup/application.h"
 
 #include "display/audiencedisplay.h"
+#include "help/frmhelp.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
@@ -49,6 +50,7 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
     // One icon for every window of the program.
     setWindowIcon(ProgramIcon());
     SetOptionsDialogRunner(&ShowOptionsDialog);
+    SetHelpWindowOpener([] { OpenHelpWindow(); });
 }
 
 bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
