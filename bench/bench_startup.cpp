@@ -165,12 +165,9 @@ int main(int argc, char** argv)
     // The program gets the server, the xcb platform and an empty settings
     // store, so it starts with the default settings.
     QTemporaryDir home;
-    qputenv("DISPLAY", xvfb.DisplayName());
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    xvfb.UseForApplication();
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     qputenv("HOME", home.path().toLocal8Bit());
-    qunsetenv("XAUTHORITY");
-    qunsetenv("WAYLAND_DISPLAY");
     Display* display = XOpenDisplay(xvfb.DisplayName().constData());
     if (display == nullptr) {
         std::fprintf(stderr, "cannot connect to %s\n", xvfb.DisplayName().constData());

@@ -17,15 +17,10 @@
 #include <QTest>
 
 using namespace kv;
+using kv::test::MissingXServer;
 using kv::test::Tap;
 
 namespace {
-
-QString& MissingServer()
-{
-    static QString why;
-    return why;
-}
 
 #ifdef KORVELIN_HAVE_XVFB_SERVER
 using XWindow = ::Window;
@@ -180,8 +175,8 @@ private:
 
 void TestJournalKill::initTestCase()
 {
-    if (!MissingServer().isEmpty())
-        QSKIP(qPrintable(MissingServer()));
+    if (!MissingXServer().isEmpty())
+        QSKIP(qPrintable(MissingXServer()));
     QVERIFY2(kv::test::XTestFakeKey() != nullptr, "libXtst.so.6 cannot be loaded");
     QVERIFY(m_home.isValid());
 }
@@ -296,15 +291,7 @@ int main(int argc, char** argv)
 {
     // The X server must be up before the application connects to it.
     kv::test::XvfbServer xvfb;
-    if (xvfb.IsRunning()) {
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
-        qunsetenv("WAYLAND_DISPLAY");
-    } else {
-        MissingServer() = xvfb.Why();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    xvfb.UseForApplication();
     QApplication app(argc, argv);
     TestJournalKill test;
     return QTest::qExec(&test, argc, argv);
