@@ -25,8 +25,10 @@ namespace {
 #ifdef KORVELIN_HAVE_XVFB_SERVER
 using XWindow = ::Window;
 
-// A window property of 8-bit items (a title) as bytes.
-QByteArray TextProperty(Display* display, XWindow window, const char* name)
+// Reads a window property and gives what use makes of its items (format,
+// count, data), or fallback when the window has no such property.
+template <typename T, typename Use>
+T ReadProperty(Display* display, XWindow window, const char* name, long length, T fallback, Use use)
 {
     const Atom atom = XInternAtom(display, name, 1);
     Atom type = 0;
@@ -36,33 +38,30 @@ QByteArray TextProperty(Display* display, XWindow window, const char* name)
     unsigned char* data = nullptr;
     if (atom == 0
         || XGetWindowProperty(
-               display, window, atom, 0, 1024, 0, AnyPropertyType, &type, &format, &items, &after, &data)
+               display, window, atom, 0, length, 0, AnyPropertyType, &type, &format, &items, &after, &data)
             != 0
         || data == nullptr)
-        return {};
-    const QByteArray bytes
-        = format == 8 ? QByteArray(reinterpret_cast<const char*>(data), int(items)) : QByteArray();
+        return fallback;
+    T result = use(format, items, data);
     XFree(data);
-    return bytes;
+    return result;
+}
+
+// A window property of 8-bit items (a title) as bytes.
+QByteArray TextProperty(Display* display, XWindow window, const char* name)
+{
+    return ReadProperty(display, window, name, 1024, QByteArray(),
+        [](int format, unsigned long items, const unsigned char* data) {
+            return format == 8 ? QByteArray(reinterpret_cast<const char*>(data), int(items)) : QByteArray();
+        });
 }
 
 long PidProperty(Display* display, XWindow window)
 {
-    const Atom atom = XInternAtom(display, "_NET_WM_PID", 1);
-    Atom type = 0;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (atom == 0
-        || XGetWindowProperty(
-               display, window, atom, 0, 1, 0, AnyPropertyType, &type, &format, &items, &after, &data)
-            != 0
-        || data == nullptr)
-        return -1;
-    const long pid = (format == 32 && items == 1) ? *reinterpret_cast<const long*>(data) : -1;
-    XFree(data);
-    return pid;
+    return ReadProperty(display, window, "_NET_WM_PID", 1, -1L,
+        [](int format, unsigned long items, const unsigned char* data) {
+            return (format == 32 && items == 1) ? *reinterpret_cast<const long*>(data) : -1L;
+        });
 }
 
 // The viewable top-level window of the process whose title starts "Korvelin".
