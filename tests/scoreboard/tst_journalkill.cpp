@@ -6,6 +6,9 @@
 #include "scoreboard/contestjournal.h"
 #include "xtestkeys.h"
 #include "xvfbserver.h"
+#ifdef KORVELIN_HAVE_XVFB_SERVER
+#include "xwindows.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -68,24 +71,12 @@ long PidProperty(Display* display, XWindow window)
 XWindow BoardWindow(qint64 pid)
 {
     Display* display = kv::test::QtDisplay();
-    XWindow root = 0;
-    XWindow parent = 0;
-    XWindow* children = nullptr;
-    unsigned int count = 0;
-    XWindow found = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0)
-        return 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0
-            || attributes.map_state != IsViewable)
-            continue;
-        if (PidProperty(display, children[i]) == pid
-            && TextProperty(display, children[i], "_NET_WM_NAME").startsWith("Korvelin"))
-            found = children[i];
+    for (const XWindow window : kv::test::ViewableTopLevelWindows(display)) {
+        if (PidProperty(display, window) == pid
+            && TextProperty(display, window, "_NET_WM_NAME").startsWith("Korvelin"))
+            return window;
     }
-    XFree(children);
-    return found;
+    return 0;
 }
 
 [[maybe_unused]] QString Title(XWindow window)
