@@ -75,9 +75,7 @@ int main(int argc, char** argv)
         std::printf("skipped: %s\n", qPrintable(xvfb.Why()));
         return 0;
     }
-    qputenv("DISPLAY", xvfb.DisplayName());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qunsetenv("XAUTHORITY");
+    xvfb.UseForApplication();
     if (QProcess::execute("xrandr", { "--setmonitor", "laptop", "1366/361x768/203+0+0", "screen" }) != 0
         || QProcess::execute("xrandr", { "--setmonitor", "projector", "1920/508x1080/286+1366+0", "none" })
             != 0) {

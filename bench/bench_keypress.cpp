@@ -78,9 +78,7 @@ int main(int argc, char** argv)
         std::printf("bench_keypress skipped: %s\n", qPrintable(xvfb.Why()));
         return 0;
     }
-    qputenv("DISPLAY", xvfb.DisplayName());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qunsetenv("XAUTHORITY");
+    xvfb.UseForApplication();
     QApplication app(argc, argv);
     const FakeKeyEvent fakeKey = XTestFakeKey();
     Display* display = kv::test::QtDisplay();

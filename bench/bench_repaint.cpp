@@ -70,9 +70,7 @@ int main(int argc, char** argv)
             std::printf("xcb       skipped: %s\n", qPrintable(xvfb.Why()));
             return 0;
         }
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
+        xvfb.UseForApplication();
         QApplication app(argc, argv);
         return Measure();
     }

@@ -24,6 +24,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "../tests/support/xwindows.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -39,28 +41,16 @@ struct Run
 
 Window FindBoardWindow(Display* display)
 {
-    Window root = DefaultRootWindow(display);
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    if (XQueryTree(display, root, &root, &parent, &children, &count) == 0)
-        return 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0
-            || attributes.map_state != IsViewable)
-            continue;
+    for (const Window window : kv::test::ViewableTopLevelWindows(display)) {
         char* name = nullptr;
-        if (XFetchName(display, children[i], &name) != 0 && name != nullptr) {
-            if (QByteArray(name) == "Korvelin")
-                found = children[i];
+        if (XFetchName(display, window, &name) != 0 && name != nullptr) {
+            const bool board = QByteArray(name) == "Korvelin";
             XFree(name);
+            if (board)
+                return window;
         }
     }
-    if (children != nullptr)
-        XFree(children);
-    return found;
+    return 0;
 }
 
 // True when one of a few probe points of the window shows the background.
@@ -165,12 +155,9 @@ int main(int argc, char** argv)
     // The program gets the server, the xcb platform and an empty settings
     // store, so it starts with the default settings.
     QTemporaryDir home;
-    qputenv("DISPLAY", xvfb.DisplayName());
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    xvfb.UseForApplication();
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     qputenv("HOME", home.path().toLocal8Bit());
-    qunsetenv("XAUTHORITY");
-    qunsetenv("WAYLAND_DISPLAY");
     Display* display = XOpenDisplay(xvfb.DisplayName().constData());
     if (display == nullptr) {
         std::fprintf(stderr, "cannot connect to %s\n", xvfb.DisplayName().constData());

@@ -17,43 +17,24 @@ program=${1:-$here/../build/korvelin}
 seconds=${2:-30}
 
 [ -x "$program" ] || { echo "no program at $program (build target korvelin-app)" >&2; exit 1; }
-for tool in Xvfb xrandr xdotool xdpyinfo xwd; do
+for tool in xrandr xdotool xdpyinfo xwd; do
     command -v $tool >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -noreset -nolisten tcp -ac -screen 0 3286x1080x24 3>"$work/displayfd" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r number <"$work/displayfd"
-export DISPLAY=":$number"
-unset XAUTHORITY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" HOME="$work"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1)); [ $tries -lt 500 ] || { echo "Xvfb does not answer" >&2; exit 1; }
-    sleep 0.01
-done
+. "$here/../scripts/lib/xserver.sh"
+xserver_start 3286x1080x24
 xrandr --setmonitor laptop 1366/361x768/203+0+0 screen >/dev/null
 xrandr --setmonitor projector 1920/508x1080/286+1366+0 none >/dev/null
 
 ticks=$(getconf CLK_TCK)
-cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
+cpu() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
 
 measure() { # label, options...
     label=$1; shift
+    # A fresh store each time: the contest the last run left is not brought back.
+    xserver_private_home
     "$program" "$@" bypass >/dev/null 2>&1 &
-    app_pid=$!
+    APP_PID=$!
     window=$(xdotool search --sync --onlyvisible --name '^Korvelin$' | head -n 1)
     xdotool windowsize --sync "$window" 1366 768 2>/dev/null || xdotool windowsize "$window" 1366 768
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -70,13 +51,13 @@ measure() { # label, options...
     start_cpu=$(cpu); start_time=$(date +%s.%N)
     sleep "$seconds"
     end_cpu=$(cpu); end_time=$(date +%s.%N)
-    kill -0 "$app_pid" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
+    kill -0 "$APP_PID" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
     awk -v c0="$start_cpu" -v c1="$end_cpu" -v t0="$start_time" -v t1="$end_time" -v hz="$ticks" \
         -v label="$label" -v audience="${audience:+ (audience window $audience)}" 'BEGIN {
         cpu = (c1 - c0) / hz; wall = t1 - t0;
         printf "%s%s: %.2f s CPU over %.1f s = %.2f %% of one core (target <= 1 %%)\n", label, audience, cpu, wall, 100 * cpu / wall
     }'
-    kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+    kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=
 }
 
 measure "board 1366x768 + audience 1920x1080" --audience

@@ -7,7 +7,7 @@
 #
 #   bench/cpu_running.sh [path/to/korvelin] [seconds]
 #
-# Needs xvfb and xdotool. Prints figures only.
+# Needs xvfb, x11-utils and xdotool. Prints figures only.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,36 +15,14 @@ program=${1:-$here/../build-bench/korvelin}
 seconds=${2:-30}
 
 [ -x "$program" ] || { echo "no program at $program (build target korvelin-app)" >&2; exit 1; }
-command -v Xvfb >/dev/null || { echo "Xvfb is not installed (package xvfb)" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is not installed" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-# Xvfb picks a free display and writes its number to the pipe once it listens.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -noreset -nolisten tcp -ac -screen 0 1920x1080x24 3>"$work/displayfd" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r number <"$work/displayfd"
-export DISPLAY=":$number"
-unset XAUTHORITY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" HOME="$work"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1)); [ $tries -lt 500 ] || { echo "Xvfb does not answer" >&2; exit 1; }
-    sleep 0.01
-done
+. "$here/../scripts/lib/xserver.sh"
+xserver_start 1920x1080x24
+xserver_private_home
 
 "$program" bypass >/dev/null 2>&1 &
-app_pid=$!
+APP_PID=$!
 window=$(xdotool search --sync --onlyvisible --name '^Korvelin$' | head -n 1)
 xdotool windowsize --sync "$window" 1920 1080 || xdotool windowsize "$window" 1920 1080
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -61,14 +39,14 @@ if command -v xwd >/dev/null; then
 fi
 
 ticks=$(getconf CLK_TCK)
-cpu() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
+cpu() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
 sleep 1
 start_cpu=$(cpu)
 start_time=$(date +%s.%N)
 sleep "$seconds"
 end_cpu=$(cpu)
 end_time=$(date +%s.%N)
-kill -0 "$app_pid" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
+kill -0 "$APP_PID" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
 
 awk -v c0="$start_cpu" -v c1="$end_cpu" -v t0="$start_time" -v t1="$end_time" -v hz="$ticks" 'BEGIN {
     cpu = (c1 - c0) / hz; wall = t1 - t0;

@@ -16,38 +16,18 @@ program=${1:-$here/../build/korvelin}
 out=${2:-audience-screenshot.png}
 
 [ -x "$program" ] || { echo "no program at $program (build target korvelin-app)" >&2; exit 1; }
-for tool in Xvfb xrandr xdotool xdpyinfo xwd python3; do
+for tool in xrandr xdotool xdpyinfo xwd python3; do
     command -v $tool >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -noreset -nolisten tcp -ac -screen 0 3286x1080x24 3>"$work/displayfd" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r number <"$work/displayfd"
-export DISPLAY=":$number"
-unset XAUTHORITY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" HOME="$work"
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1)); [ $tries -lt 500 ] || { echo "Xvfb does not answer" >&2; exit 1; }
-    sleep 0.01
-done
+. "$here/lib/xserver.sh"
+xserver_start 3286x1080x24
+xserver_private_home
 xrandr --setmonitor laptop 1366/361x768/203+0+0 screen >/dev/null
 xrandr --setmonitor projector 1920/508x1080/286+1366+0 none >/dev/null
 
-"$program" --audience bypass >"$work/app.log" 2>&1 &
-app_pid=$!
+"$program" --audience bypass >"$WORK/app.log" 2>&1 &
+APP_PID=$!
 window=$(xdotool search --sync --onlyvisible --name '^Korvelin$' | head -n 1)
 xdotool windowsize --sync "$window" 1366 768 2>/dev/null || xdotool windowsize "$window" 1366 768
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"

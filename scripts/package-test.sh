@@ -35,17 +35,12 @@ echo "$DEB: $(dpkg-deb -f "$DEB" Depends)"
 echo "== lintian"
 lintian --fail-on error "$DEB"
 
-WORK=$(mktemp -d)
-XVFB_PID=
-APP_PID=
 INSTALLED=
-cleanup() {
-    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null || true; fi
+xserver_cleanup_more() {
     if [ -n "$INSTALLED" ]; then dpkg -r korvelin >/dev/null 2>&1 || true; fi
-    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
-    rm -rf "$WORK"
 }
-trap cleanup EXIT INT TERM
+. scripts/lib/xserver.sh
+xserver_start 1280x1024x24
 
 echo "== unpacked into $WORK/root"
 ROOT="$WORK/root"
@@ -62,18 +57,6 @@ grep -q "version=\"$VERSION\"" "$ROOT/usr/share/metainfo/com.brontique.Korvelin.
 desktop-file-validate "$ROOT/usr/share/applications/com.brontique.Korvelin.desktop"
 appstreamcli validate --no-net "$ROOT/usr/share/metainfo/com.brontique.Korvelin.metainfo.xml"
 
-# A private X server on a free display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    grep -q . "$WORK/display" 2>/dev/null && break
-    sleep 0.1
-done
-DISPLAY=":$(head -n 1 "$WORK/display")"
-[ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
-export DISPLAY
-unset WAYLAND_DISPLAY XAUTHORITY 2>/dev/null || true
-
 # Starts a program with bypass and a home of its own; checks its board window
 # and the files beside the running executable.
 check_program() {
@@ -81,7 +64,7 @@ check_program() {
     expected_folder=$2
     home="$WORK/home-$(basename "$expected_folder")-$$"
     mkdir -p "$home"
-    HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb "$launcher" bypass >"$WORK/app.log" 2>&1 &
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" "$launcher" bypass >"$WORK/app.log" 2>&1 &
     APP_PID=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP_PID" --name '^Korvelin$' | head -n 1) \
         || { cat "$WORK/app.log" >&2; fail "$launcher: no board window"; }

@@ -3,8 +3,7 @@
 #include "display/form.h"
 #include "help/helpwindow.h"
 #include "help/rtfreader.h"
-
-#include <QCoreApplication>
+#include "settings/boardsettings.h"
 
 class QTextEdit;
 
@@ -80,7 +79,7 @@ private:
 // Shows the help window modeless, centred on the window the request came
 // from. The window is created, and the help file of programFolder loaded, on
 // first use; while it is open a request brings it to the front unchanged.
-void OpenHelpWindow(const QString& programFolder = QCoreApplication::applicationDirPath());
+void OpenHelpWindow(const QString& programFolder = ProgramFolder());
 // The open help window, or null.
 frmHelp* HelpWindow();
 

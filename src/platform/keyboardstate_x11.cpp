@@ -1,4 +1,5 @@
 #include "platform/keyboardstate.h"
+#include "platform/x11display.h"
 
 #include <QGuiApplication>
 #include <QLibrary>
@@ -10,14 +11,6 @@
 namespace kv {
 
 namespace {
-
-Display* X11Display()
-{
-    if (qGuiApp == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->display() : nullptr;
-}
 
 // The modifier bit NumLock locks (Mod2 on nearly every keymap).
 unsigned int NumLockMask(Display* display)

@@ -1,6 +1,5 @@
 #include "platform/keytranslator.h"
-
-#include <QGuiApplication>
+#include "platform/x11display.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -8,14 +7,6 @@
 namespace kv {
 
 namespace {
-
-Display* X11Display()
-{
-    if (qGuiApp == nullptr || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->display() : nullptr;
-}
 
 KeySymbols SymbolsOf(quint32 keycode)
 {

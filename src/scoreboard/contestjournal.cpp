@@ -3,6 +3,7 @@
 #include "display/controls.h"
 #include "display/leds.h"
 #include "scoreboard/frmscoreboard.h"
+#include "settings/commondialogs.h"
 #include "timing/timekeeper.h"
 
 #include <QApplication>
@@ -14,13 +15,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -195,21 +196,9 @@ QString& JournalPathSetting()
     return path;
 }
 
-JournalKeeper::CloseQuestion& CloseQuestionSetting()
-{
-    static JournalKeeper::CloseQuestion question;
-    return question;
-}
-
 bool AskToClose(QWidget* parent)
 {
-    if (CloseQuestionSetting())
-        return CloseQuestionSetting()(parent);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Close Korvelin"), JournalKeeper::CloseQuestionText,
-        QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return Dialogs().AskYesNo(parent, QStringLiteral("Close Korvelin"), JournalKeeper::CloseQuestionText);
 }
 
 } // namespace
@@ -535,11 +524,6 @@ void JournalKeeper::Flush()
 {
     m_writer->Flush();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-}
-
-void JournalKeeper::SetCloseQuestion(CloseQuestion question)
-{
-    CloseQuestionSetting() = std::move(question);
 }
 
 ContestSnapshot JournalKeeper::TakeSnapshot() const

@@ -158,10 +158,6 @@ public:
     // in the outcome.
     void Flush();
 
-    // The close question; tests answer it. Null restores the message box.
-    using CloseQuestion = std::function<bool(QWidget* parent)>;
-    static void SetCloseQuestion(CloseQuestion question);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -17,15 +17,10 @@
 
 using namespace kv;
 using kv::test::Board;
+using kv::test::MissingXServer;
 using kv::test::Tap;
 
 namespace {
-
-QString& MissingServer()
-{
-    static QString why;
-    return why;
-}
 
 const QString Projector = QStringLiteral("B");
 
@@ -138,8 +133,8 @@ private:
 
 void TestAudience::initTestCase()
 {
-    if (!MissingServer().isEmpty())
-        QSKIP(qPrintable(MissingServer()));
+    if (!MissingXServer().isEmpty())
+        QSKIP(qPrintable(MissingXServer()));
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(ScreenNamed(Projector) != nullptr, "the Xvfb server shows no second monitor");
     QCOMPARE(QGuiApplication::screens().size(), 2);
@@ -348,18 +343,12 @@ int main(int argc, char** argv)
 {
     // One wide screen, split into two monitors before the application connects.
     kv::test::XvfbServer xvfb("3286x1080x24");
-    if (xvfb.IsRunning()) {
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
-        qunsetenv("WAYLAND_DISPLAY");
-        if (!Xrandr({ "--setmonitor", "A", "1366/361x768/203+0+0", "screen" }) || !PlugProjector())
-            MissingServer() = QStringLiteral("xrandr cannot split the screen (package x11-xserver-utils)");
-    } else {
-        MissingServer() = xvfb.Why();
-    }
-    if (!MissingServer().isEmpty())
+    xvfb.UseForApplication();
+    if (xvfb.IsRunning()
+        && (!Xrandr({ "--setmonitor", "A", "1366/361x768/203+0+0", "screen" }) || !PlugProjector())) {
+        MissingXServer() = QStringLiteral("xrandr cannot split the screen (package x11-xserver-utils)");
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     TestAudience test;
     return QTest::qExec(&test, argc, argv);

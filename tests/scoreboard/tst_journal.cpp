@@ -2,6 +2,7 @@
 // load, bad journals and the close box.
 
 #include "boardfixture.h"
+#include "fakedialogs.h"
 #include "scoreboard/contestjournal.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 using namespace kv;
 using kv::test::Board;
+using kv::test::FakeDialogs;
 
 Q_DECLARE_METATYPE(kv::ContestSnapshot)
 
@@ -109,7 +111,6 @@ void TestJournal::init()
 void TestJournal::cleanup()
 {
     UseContestJournal(QString());
-    JournalKeeper::SetCloseQuestion(nullptr);
     m_folder.reset();
 }
 
@@ -352,11 +353,8 @@ void TestJournal::closeBox()
     QFETCH(bool, asked);
     QFETCH(bool, closed);
     QFETCH(bool, kept);
-    int questions = 0;
-    JournalKeeper::SetCloseQuestion([&](QWidget*) {
-        ++questions;
-        return answer;
-    });
+    FakeDialogs dialogs;
+    dialogs.yesNo = { answer };
     Board board;
     board->ShidoVisitor(1);
     if (running)
@@ -367,7 +365,9 @@ void TestJournal::closeBox()
     QVERIFY(QFile::exists(JournalFile()));
 
     QCOMPARE(board->close(), closed);
-    QCOMPARE(questions, asked ? 1 : 0);
+    QCOMPARE(dialogs.questions,
+        asked ? QStringList { QStringLiteral("Close Korvelin|") + JournalKeeper::CloseQuestionText }
+              : QStringList());
     QCOMPARE(board->isVisible(), !closed);
     const std::optional<ContestSnapshot> next = ContestJournal(JournalFile()).ReadForRestore();
     QCOMPARE(next.has_value(), kept);

@@ -6,6 +6,9 @@
 #include "scoreboard/contestjournal.h"
 #include "xtestkeys.h"
 #include "xvfbserver.h"
+#ifdef KORVELIN_HAVE_XVFB_SERVER
+#include "xwindows.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -17,21 +20,18 @@
 #include <QTest>
 
 using namespace kv;
+using kv::test::MissingXServer;
 using kv::test::Tap;
 
 namespace {
 
-QString& MissingServer()
-{
-    static QString why;
-    return why;
-}
-
 #ifdef KORVELIN_HAVE_XVFB_SERVER
 using XWindow = ::Window;
 
-// A window property of 8-bit items (a title) as bytes.
-QByteArray TextProperty(Display* display, XWindow window, const char* name)
+// Reads a window property and gives what use makes of its items (format,
+// count, data), or fallback when the window has no such property.
+template <typename T, typename Use>
+T ReadProperty(Display* display, XWindow window, const char* name, long length, T fallback, Use use)
 {
     const Atom atom = XInternAtom(display, name, 1);
     Atom type = 0;
@@ -41,57 +41,42 @@ QByteArray TextProperty(Display* display, XWindow window, const char* name)
     unsigned char* data = nullptr;
     if (atom == 0
         || XGetWindowProperty(
-               display, window, atom, 0, 1024, 0, AnyPropertyType, &type, &format, &items, &after, &data)
+               display, window, atom, 0, length, 0, AnyPropertyType, &type, &format, &items, &after, &data)
             != 0
         || data == nullptr)
-        return {};
-    const QByteArray bytes
-        = format == 8 ? QByteArray(reinterpret_cast<const char*>(data), int(items)) : QByteArray();
+        return fallback;
+    T result = use(format, items, data);
     XFree(data);
-    return bytes;
+    return result;
+}
+
+// A window property of 8-bit items (a title) as bytes.
+QByteArray TextProperty(Display* display, XWindow window, const char* name)
+{
+    return ReadProperty(display, window, name, 1024, QByteArray(),
+        [](int format, unsigned long items, const unsigned char* data) {
+            return format == 8 ? QByteArray(reinterpret_cast<const char*>(data), int(items)) : QByteArray();
+        });
 }
 
 long PidProperty(Display* display, XWindow window)
 {
-    const Atom atom = XInternAtom(display, "_NET_WM_PID", 1);
-    Atom type = 0;
-    int format = 0;
-    unsigned long items = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (atom == 0
-        || XGetWindowProperty(
-               display, window, atom, 0, 1, 0, AnyPropertyType, &type, &format, &items, &after, &data)
-            != 0
-        || data == nullptr)
-        return -1;
-    const long pid = (format == 32 && items == 1) ? *reinterpret_cast<const long*>(data) : -1;
-    XFree(data);
-    return pid;
+    return ReadProperty(display, window, "_NET_WM_PID", 1, -1L,
+        [](int format, unsigned long items, const unsigned char* data) {
+            return (format == 32 && items == 1) ? *reinterpret_cast<const long*>(data) : -1L;
+        });
 }
 
 // The viewable top-level window of the process whose title starts "Korvelin".
 XWindow BoardWindow(qint64 pid)
 {
     Display* display = kv::test::QtDisplay();
-    XWindow root = 0;
-    XWindow parent = 0;
-    XWindow* children = nullptr;
-    unsigned int count = 0;
-    XWindow found = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0)
-        return 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0
-            || attributes.map_state != IsViewable)
-            continue;
-        if (PidProperty(display, children[i]) == pid
-            && TextProperty(display, children[i], "_NET_WM_NAME").startsWith("Korvelin"))
-            found = children[i];
+    for (const XWindow window : kv::test::ViewableTopLevelWindows(display)) {
+        if (PidProperty(display, window) == pid
+            && TextProperty(display, window, "_NET_WM_NAME").startsWith("Korvelin"))
+            return window;
     }
-    XFree(children);
-    return found;
+    return 0;
 }
 
 [[maybe_unused]] QString Title(XWindow window)
@@ -180,8 +165,8 @@ private:
 
 void TestJournalKill::initTestCase()
 {
-    if (!MissingServer().isEmpty())
-        QSKIP(qPrintable(MissingServer()));
+    if (!MissingXServer().isEmpty())
+        QSKIP(qPrintable(MissingXServer()));
     QVERIFY2(kv::test::XTestFakeKey() != nullptr, "libXtst.so.6 cannot be loaded");
     QVERIFY(m_home.isValid());
 }
@@ -296,15 +281,7 @@ int main(int argc, char** argv)
 {
     // The X server must be up before the application connects to it.
     kv::test::XvfbServer xvfb;
-    if (xvfb.IsRunning()) {
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
-        qunsetenv("WAYLAND_DISPLAY");
-    } else {
-        MissingServer() = xvfb.Why();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    xvfb.UseForApplication();
     QApplication app(argc, argv);
     TestJournalKill test;
     return QTest::qExec(&test, argc, argv);

@@ -18,18 +18,12 @@
 
 using namespace kv;
 using kv::test::Board;
+using kv::test::MissingXServer;
 using kv::test::SendKey;
 using kv::test::Tap;
 using kv::test::XTestFakeKey;
 
 namespace {
-
-// Why the real X server is missing; empty when it runs.
-QString& MissingServer()
-{
-    static QString why;
-    return why;
-}
 
 // Waits for the focus widget to be the one wanted, in the active window.
 bool FocusOn(QWidget* widget)
@@ -93,8 +87,8 @@ private slots:
 
 void TestRealInput::initTestCase()
 {
-    if (!MissingServer().isEmpty())
-        QSKIP(qPrintable(MissingServer()));
+    if (!MissingXServer().isEmpty())
+        QSKIP(qPrintable(MissingXServer()));
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(XTestFakeKey() != nullptr, "libXtst.so.6 cannot be loaded");
     // The keys must come the way the operator's do: X keycodes, not Qt keys alone.
@@ -403,15 +397,7 @@ int main(int argc, char** argv)
 {
     // The X server must be up before the application connects to it.
     kv::test::XvfbServer xvfb;
-    if (xvfb.IsRunning()) {
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
-        qunsetenv("WAYLAND_DISPLAY");
-    } else {
-        MissingServer() = xvfb.Why();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    xvfb.UseForApplication();
     QApplication app(argc, argv);
     TestRealInput test;
     return QTest::qExec(&test, argc, argv);

@@ -30,16 +30,11 @@
 using namespace kv;
 using kv::test::Board;
 using kv::test::FakeDialogs;
+using kv::test::MissingXServer;
 using kv::test::Tap;
 using kv::test::TestStore;
 
 namespace {
-
-QString& MissingServer()
-{
-    static QString why;
-    return why;
-}
 
 // Steps run one after another from the event loop, each when its condition
 // holds, so that they go on inside the modal loops the keys open.
@@ -114,8 +109,8 @@ private slots:
 
 void TestOptionsRealX::initTestCase()
 {
-    if (!MissingServer().isEmpty())
-        QSKIP(qPrintable(MissingServer()));
+    if (!MissingXServer().isEmpty())
+        QSKIP(qPrintable(MissingXServer()));
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(kv::test::XTestFakeKey() != nullptr, "libXtst.so.6 cannot be loaded");
     SetOptionsDialogRunner(&ShowOptionsDialog);
@@ -204,15 +199,7 @@ void TestOptionsRealX::screenshots()
 int main(int argc, char** argv)
 {
     kv::test::XvfbServer xvfb;
-    if (xvfb.IsRunning()) {
-        qputenv("DISPLAY", xvfb.DisplayName());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XAUTHORITY");
-        qunsetenv("WAYLAND_DISPLAY");
-    } else {
-        MissingServer() = xvfb.Why();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    xvfb.UseForApplication();
     QApplication app(argc, argv);
     TestOptionsRealX test;
     return QTest::qExec(&test, argc, argv);

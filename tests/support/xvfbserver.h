@@ -6,7 +6,14 @@
 //
 //     kv::test::XvfbServer xvfb;            // before QApplication
 //     if (!xvfb.IsRunning()) skip(xvfb.Why());
-//     qputenv("DISPLAY", xvfb.DisplayName());
+//     xvfb.UseForApplication();
+//
+// A test program whose cases skip without the server calls, in its main():
+//
+//     kv::test::XvfbServer xvfb;
+//     xvfb.UseForApplication();             // or offscreen, and says why
+//     QApplication app(argc, argv);
+//     ...  in the cases: if (!MissingXServer().isEmpty()) QSKIP(...)
 //
 // The server picks a free display number itself (-displayfd), listens on the
 // local socket only and runs without authorisation, so no cookie file is
@@ -41,6 +48,13 @@ int XCloseDisplay(_XDisplay* display);
 #endif
 
 namespace kv::test {
+
+// Why a test program's private X server is missing; empty when it runs.
+inline QString& MissingXServer()
+{
+    static QString why;
+    return why;
+}
 
 class XvfbServer final
 {
@@ -80,6 +94,23 @@ public:
     int DisplayNumber() const
     {
         return m_display;
+    }
+
+    // Before QApplication: sends the application, and the programs it
+    // starts, to this server (DISPLAY, the xcb platform, no cookie file, no
+    // Wayland). When the server is not running, the application gets the
+    // offscreen platform instead and MissingXServer() says why.
+    void UseForApplication() const
+    {
+        if (!IsRunning()) {
+            MissingXServer() = m_why;
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+        qputenv("DISPLAY", DisplayName());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qunsetenv("XAUTHORITY");
+        qunsetenv("WAYLAND_DISPLAY");
     }
 
     void Stop()

@@ -16,29 +16,9 @@ GRAB="$BUILD/tools/grabscreen"
 }
 mkdir -p "$(dirname "$OUT")"
 
-WORK=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-cleanup() {
-    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null || true; fi
-    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT INT TERM
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    grep -q . "$WORK/display" 2>/dev/null && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$WORK/display")"
-unset WAYLAND_DISPLAY XAUTHORITY 2>/dev/null || true
-
-# A home of its own, so the operator's real settings stay untouched.
-export HOME="$WORK/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-mkdir -p "$XDG_CONFIG_HOME/Korvelin"
+. scripts/lib/xserver.sh
+xserver_start 1280x800x24
+xserver_private_home
 cat >"$XDG_CONFIG_HOME/Korvelin/Korvelin.ini" <<INI
 [TextSettings]
 TitleText=Spring Club Cup
@@ -46,7 +26,7 @@ HomeText=Home
 VisitorText=Visitor
 INI
 
-QT_QPA_PLATFORM=xcb "$PROGRAM" bypass >"$WORK/app.log" 2>&1 &
+"$PROGRAM" bypass >"$WORK/app.log" 2>&1 &
 APP_PID=$!
 WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP_PID" --name '^Korvelin$' | head -n 1)
 xdotool windowsize --sync "$WINDOW" 1280 720 2>/dev/null || xdotool windowsize "$WINDOW" 1280 720

@@ -8,30 +8,9 @@ BUILD=${1:?build directory}
 OUT=${2:?output png}
 PROGRAM="$BUILD/korvelin"
 
-WORK=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    [ -s "$WORK/display" ] && break
-    sleep 0.1
-done
-DISPLAY=":$(cat "$WORK/display")"
-export DISPLAY
-
-# A home of its own, so the operator's real settings stay untouched.
-export HOME="$WORK/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-mkdir -p "$XDG_CONFIG_HOME"
+. "$(dirname "$0")/../../scripts/lib/xserver.sh"
+xserver_start 1280x1024x24
+xserver_private_home
 
 find_window() { # pid, exact window name
     for _ in $(seq 100); do

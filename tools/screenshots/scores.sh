@@ -10,29 +10,9 @@ PROGRAM="$BUILD/korvelin"
 GRAB="$BUILD/tools/grabscreen"
 mkdir -p "$OUT"
 
-WORK=$(mktemp -d)
-XVFB_PID=
-APP_PID=
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-# A private X server on a free display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp -ac 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    grep -q . "$WORK/display" 2>/dev/null && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$WORK/display")"
-
-# A home of its own, so the operator's real settings stay untouched.
-export HOME="$WORK/home"
-export XDG_CONFIG_HOME="$HOME/.config"
-mkdir -p "$XDG_CONFIG_HOME/Korvelin"
+. "$(dirname "$0")/../../scripts/lib/xserver.sh"
+xserver_start 1280x1024x24
+xserver_private_home
 
 start_board() {
     "$PROGRAM" bypass >"$WORK/app.log" 2>&1 &
@@ -50,6 +30,8 @@ stop_board() {
     kill "$APP_PID" 2>/dev/null || true
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
+    # The next start shows a fresh contest, not the one kept from this run.
+    rm -rf "$XDG_DATA_HOME"
 }
 
 keys() {
