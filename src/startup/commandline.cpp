@@ -1,18 +1,21 @@
 #include "startup/commandline.h"
 
+#include <QCommandLineParser>
+
 namespace kv {
 
 namespace {
-const QString AudienceSwitch = QStringLiteral("--audience");
+const QString AudienceOption = QStringLiteral("audience");
 const QString AudiencePrefix = QStringLiteral("--audience=");
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& rawArguments)
 {
     CommandLine result;
-    // --audience is a switch; a screen number comes as --audience=N, never
-    // as a separate value, which would swallow the "bypass" of
-    // "--audience bypass". After "--" nothing is an option.
+    // The parser knows --audience as a switch; a screen number comes as
+    // --audience=N and is taken out here, since an option with a value would
+    // swallow the "bypass" of "--audience bypass".
+    QStringList forParser { QStringLiteral("korvelin") };
     QString screenText;
     bool screenGiven = false;
     bool optionsEnded = false;
@@ -21,16 +24,20 @@ CommandLine ParseCommandLine(const QStringList& rawArguments)
         if (!optionsEnded && argument.startsWith(AudiencePrefix)) {
             screenText = argument.mid(AudiencePrefix.size());
             screenGiven = true;
-            result.Audience = true;
-        } else if (!optionsEnded && argument == AudienceSwitch) {
-            result.Audience = true;
+            forParser << QStringLiteral("--") + AudienceOption;
         } else {
-            // Everything else, unknown options (Qt's own among them)
-            // included, stays in the argument text, where it keeps the
-            // splash from being bypassed.
-            result.Arguments << argument;
+            forParser << argument;
+            if (optionsEnded || argument != QStringLiteral("--") + AudienceOption)
+                result.Arguments << argument;
         }
     }
+
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption(AudienceOption));
+    // Unknown options (Qt's own among them) are no error here: they stay in
+    // the argument text, where they keep the splash from being bypassed.
+    parser.parse(forParser);
+    result.Audience = parser.isSet(AudienceOption);
 
     if (screenGiven) {
         bool ok = false;
