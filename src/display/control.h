@@ -27,6 +27,7 @@ class Control : public QWidget
     Q_PROPERTY(double Height READ Height WRITE SetHeight)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(int Index READ Index)
+    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit Control(QWidget* parent = nullptr);
@@ -50,6 +51,10 @@ public:
     void SetVisible(bool visible) { setHidden(!visible); }
 
     int Index() const { return ControlIndex(this); }
+
+    // Place in the form's tab order; only controls that take the focus by Tab use it.
+    int TabIndex() const { return m_tabIndex; }
+    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
 
     // Controls that own a window (picture boxes, LED displays) stack above the
     // windowless ones (labels, shapes, lines, images) of the same container.
@@ -79,6 +84,7 @@ private:
     double m_height = 0;
     // While set, geometry changes are collected and applied once by Move.
     bool m_holdGeometry = false;
+    int m_tabIndex = 0;
     bool m_pressed = false;
 };
 
@@ -88,7 +94,6 @@ class WindowedControl : public Control
 {
     Q_OBJECT
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit WindowedControl(QWidget* parent = nullptr);
@@ -96,8 +101,6 @@ public:
     bool IsWindowed() const override { return true; }
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
 
 signals:
     void GotFocus();
@@ -111,7 +114,6 @@ protected:
 
 private:
     bool m_tabStop = true;
-    int m_tabIndex = 0;
 };
 
 } // namespace kv

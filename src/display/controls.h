@@ -141,15 +141,12 @@ class CommandButton final : public Control
     Q_OBJECT
     Q_CLASSINFO("TypeName", "CommandButton")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit CommandButton(QWidget* parent = nullptr);
 
     QString Caption() const;
     void SetCaption(const QString& caption);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
     QPushButton* Button() const { return m_button; }
 
 protected:
@@ -158,7 +155,6 @@ protected:
 
 private:
     QPushButton* m_button;
-    int m_tabIndex = 0;
 };
 
 // Shape kinds: 0 rectangle, 2 oval, 4 rounded rectangle.

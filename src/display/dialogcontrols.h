@@ -147,7 +147,6 @@ class TabControl final : public Control
     Q_PROPERTY(int TabsPerRow READ TabsPerRow WRITE SetTabsPerRow)
     Q_PROPERTY(double TabHeight READ TabHeight WRITE SetTabHeight)
     Q_PROPERTY(int Tab READ Tab WRITE SetTab)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit TabControl(QWidget* parent = nullptr);
@@ -163,8 +162,6 @@ public:
     int Tab() const { return m_tab; }
     // Out-of-range tabs are ignored.
     void SetTab(int tab);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
 
     int RowCount() const;
     // Where tab i is drawn, in pixels of the control.
@@ -186,7 +183,6 @@ private:
     int m_tabsPerRow = 3;
     double m_tabHeight = 270;
     int m_tab = 0;
-    int m_tabIndex = 0;
     TabStrip* m_strip;
 };
 
@@ -219,7 +215,6 @@ class TextBox final : public Control
     Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
     Q_PROPERTY(double FontSize READ FontSize WRITE SetFontSize)
     Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit TextBox(QWidget* parent = nullptr);
@@ -236,8 +231,6 @@ public:
     void SetFontSize(double points);
     bool FontBold() const { return m_fontBold; }
     void SetFontBold(bool bold);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
     QLineEdit* Editor() const { return m_edit; }
 
 protected:
@@ -253,7 +246,6 @@ private:
     QString m_fontName;
     double m_fontSize = 0;
     bool m_fontBold = false;
-    int m_tabIndex = 0;
 };
 
 // An option button. The option buttons of one container exclude each other;
@@ -264,7 +256,6 @@ class OptionButton final : public Control
     Q_CLASSINFO("TypeName", "OptionButton")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Value READ Value WRITE SetValue)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit OptionButton(QWidget* parent = nullptr);
@@ -274,8 +265,6 @@ public:
     bool Value() const;
     // True clears the other option buttons of the container.
     void SetValue(bool value);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
     QRadioButton* Button() const { return m_button; }
 
 signals:
@@ -287,7 +276,6 @@ protected:
 
 private:
     QRadioButton* m_button;
-    int m_tabIndex = 0;
 };
 
 // A drop-down list without typing. Its height is the list's own; the design
@@ -298,7 +286,6 @@ class ComboBox final : public Control
     Q_CLASSINFO("TypeName", "ComboBox")
     Q_PROPERTY(QString List READ List WRITE SetList)
     Q_PROPERTY(int ListIndex READ ListIndex WRITE SetListIndex)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit ComboBox(QWidget* parent = nullptr);
@@ -309,8 +296,6 @@ public:
     // -1 for no selection; other values outside the list select nothing.
     int ListIndex() const;
     void SetListIndex(int index);
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
     QComboBox* Box() const { return m_box; }
 
     void SetHeight(double twips) override;
@@ -324,7 +309,6 @@ protected:
 
 private:
     QComboBox* m_box;
-    int m_tabIndex = 0;
 };
 
 // A vertical scroll bar reduced to its two arrows: the upper one raises the
@@ -338,7 +322,6 @@ class VScrollBar final : public Control
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Value READ Value WRITE SetValue)
     Q_PROPERTY(int SmallChange READ SmallChange WRITE SetSmallChange)
-    Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
 
 public:
     explicit VScrollBar(QWidget* parent = nullptr);
@@ -352,8 +335,6 @@ public:
     void SetValue(int value);
     int SmallChange() const { return m_smallChange; }
     void SetSmallChange(int step) { m_smallChange = qMax(1, step); }
-    int TabIndex() const { return m_tabIndex; }
-    void SetTabIndex(int tabIndex) { m_tabIndex = tabIndex; }
 
 signals:
     // The value changed.
@@ -370,7 +351,6 @@ private:
     int m_max = 32767;
     int m_value = 0;
     int m_smallChange = 1;
-    int m_tabIndex = 0;
     int m_pressedArrow = 0; // 1 upper, 2 lower
 };
 

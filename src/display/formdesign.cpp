@@ -8,6 +8,8 @@
 #include "timing/timekeeper.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace kv {
 
@@ -102,17 +104,31 @@ QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design)
     }
 
     // Tab order by tab index.
-    std::vector<WindowedControl*> windowed;
-    for (QObject* control : form.Controls()) {
-        if (auto* focusable = qobject_cast<WindowedControl*>(control);
-            focusable && focusable->focusPolicy() != Qt::NoFocus)
-            windowed.push_back(focusable);
-    }
-    std::stable_sort(windowed.begin(), windowed.end(),
-        [](const WindowedControl* a, const WindowedControl* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < windowed.size(); ++i)
-        QWidget::setTabOrder(windowed[i - 1], windowed[i]);
+    const QList<QWidget*> chain = TabChain(form);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
     return problems;
+}
+
+QList<QWidget*> TabChain(const Form& form)
+{
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (QObject* object : form.Controls()) {
+        auto* control = qobject_cast<Control*>(object);
+        if (!control)
+            continue;
+        QWidget* target = control;
+        while (target->focusProxy())
+            target = target->focusProxy();
+        if (target->focusPolicy() & Qt::TabFocus)
+            chain.emplace_back(control->TabIndex(), target);
+    }
+    std::stable_sort(
+        chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<QWidget*> targets;
+    for (const auto& entry : chain)
+        targets.append(entry.second);
+    return targets;
 }
 
 } // namespace kv

@@ -35,6 +35,11 @@ struct ControlDesign
 // Creates a control of the named class ("Label", "TimeLED", ...), or null.
 QObject* CreateControl(const QString& typeName, QWidget* parent);
 
+// The widgets that take the focus by Tab for the form's controls (a control's
+// focus proxy where it has one), in tab-index order; controls with equal tab
+// indexes keep their design order.
+QList<QWidget*> TabChain(const Form& form);
+
 // Builds the designed controls onto the form, in design order, which becomes
 // the form's control collection order. Windowed controls stack above the
 // windowless ones of their container, and the tab order follows the TabIndex

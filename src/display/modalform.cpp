@@ -1,15 +1,13 @@
 #include "display/modalform.h"
 
 #include "display/controls.h"
+#include "display/formdesign.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
-
-#include <algorithm>
-#include <vector>
 
 namespace kv {
 
@@ -51,32 +49,10 @@ void ModalForm::SetCancelButton(CommandButton* button)
     m_cancel = button;
 }
 
-namespace {
-// The widget that really takes the focus for a control.
-QWidget* FocusTarget(QWidget* widget)
-{
-    while (widget && widget->focusProxy())
-        widget = widget->focusProxy();
-    return widget;
-}
-} // namespace
-
 void ModalForm::ApplyTabOrder()
 {
-    std::vector<std::pair<int, QWidget*>> chain;
-    for (QObject* control : Controls()) {
-        auto* widget = qobject_cast<QWidget*>(control);
-        const QVariant index = control->property("TabIndex");
-        QWidget* target = FocusTarget(widget);
-        if (!widget || !index.isValid() || !target || target->focusPolicy() == Qt::NoFocus
-            || !(target->focusPolicy() & Qt::TabFocus))
-            continue;
-        chain.emplace_back(index.toInt(), target);
-    }
-    std::stable_sort(
-        chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     m_tabChain.clear();
-    for (const auto& [index, target] : chain)
+    for (QWidget* target : TabChain(*this))
         m_tabChain.append(target);
 }
 
