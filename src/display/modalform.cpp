@@ -151,9 +151,15 @@ bool ModalForm::event(QEvent* event)
 
 void ModalForm::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that no control used reach the form.
+    // Keys that no control used reach the form. A repeat of a held Enter or
+    // Escape presses nothing: only a fresh press does.
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (event->isAutoRepeat()
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        event->accept();
+        return;
+    }
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && m_default && m_default->isEnabled()
         && m_default->isVisible()) {
         m_default->Button()->click();
