@@ -104,7 +104,8 @@ void TestHelpWindow::load_data()
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<bool>("folderInstead");
     QTest::addColumn<QString>("shown");
-    const QString moved = u"Help file has been moved from its normal location.  Please reinstall the program."_s;
+    const QString moved
+        = u"Help file has been moved from its normal location.  Please reinstall the program."_s;
     QTest::newRow("missing file") << QByteArray() << false << moved;
     QTest::newRow("rich text") << QByteArray(R"({\rtf1 Welcome to {\b Korvelin}\par Keys})") << false
                                << u"Welcome to Korvelin\nKeys"_s;

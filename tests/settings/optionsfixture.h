@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPointer>
-#include <QTest>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
@@ -59,11 +59,10 @@ inline void ReportModalFailure(const QString& message)
         QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 
-// A window's name for the messages: its class, object name and caption.
+// A window's name for the messages: its design name and caption.
 inline QString DescribeWindow(const QWidget& window)
 {
-    return QStringLiteral("%1 \"%2\" (%3)")
-        .arg(QString::fromLatin1(window.metaObject()->className()), window.windowTitle(), window.objectName());
+    return QStringLiteral("%1 \"%2\"").arg(window.objectName(), window.windowTitle());
 }
 
 // Runs action once a window of type T is the active modal one, from within
@@ -71,19 +70,21 @@ inline QString DescribeWindow(const QWidget& window)
 // closed: one still open shortly after is reported and closed, so that the
 // modal loop ends and the test fails at once instead of hanging. A window
 // that never comes is reported too.
+inline constexpr int ModalPollMs = 10;
+inline constexpr int ModalComeWithinMs = 10000;
+inline constexpr int ModalCloseWithinMs = 2000;
+
 template <typename T> void WhenModal(std::function<void(T&)> action)
 {
-    constexpr int PollMs = 10;
-    constexpr int ComeWithinMs = 10000;
-    constexpr int CloseWithinMs = 2000;
     struct Watch
     {
         std::function<void(T&)> Action;
-        QDeadlineTimer Deadline { ComeWithinMs };
+        QDeadlineTimer Deadline;
         QPointer<T> Window;
         QString Name;
     };
     auto watch = std::make_shared<Watch>();
+    watch->Deadline.setRemainingTime(ModalComeWithinMs);
     watch->Action = std::move(action);
     auto poll = std::make_shared<std::function<void()>>();
     // The callback holds the watch; the function object holds itself only
@@ -92,7 +93,7 @@ template <typename T> void WhenModal(std::function<void(T&)> action)
     *poll = [watch, weakPoll] {
         const auto again = [weakPoll] {
             if (const auto next = weakPoll.lock())
-                QTimer::singleShot(PollMs, qApp, [next] { (*next)(); });
+                QTimer::singleShot(ModalPollMs, qApp, [next] { (*next)(); });
         };
         if (!watch->Window) {
             if (!watch->Name.isEmpty())
@@ -102,7 +103,7 @@ template <typename T> void WhenModal(std::function<void(T&)> action)
                 watch->Window = window;
                 watch->Name = DescribeWindow(*window);
                 watch->Action(*window);
-                watch->Deadline.setRemainingTime(CloseWithinMs);
+                watch->Deadline.setRemainingTime(ModalCloseWithinMs);
             } else if (watch->Deadline.hasExpired()) {
                 ReportModalFailure(QStringLiteral("No %1 window became the active modal window")
                                        .arg(QString::fromLatin1(T::staticMetaObject.className())));
@@ -121,7 +122,7 @@ template <typename T> void WhenModal(std::function<void(T&)> action)
         again();
     };
     // The pending timer keeps the function alive between polls.
-    QTimer::singleShot(PollMs, qApp, [poll] { (*poll)(); });
+    QTimer::singleShot(ModalPollMs, qApp, [poll] { (*poll)(); });
 }
 
 } // namespace kv::test

@@ -5,8 +5,8 @@
 #include "display/controls.h"
 #include "display/dialogcontrols.h"
 #include "display/leds.h"
-#include "settings/frmchoosekey.h"
 #include "optionsfixture.h"
+#include "settings/frmchoosekey.h"
 #include "settings/frmoptions.h"
 
 #include <QClipboard>
@@ -394,7 +394,8 @@ void TestOptions::window_design()
     QCOMPARE((QList<double> { tabs->Left(), tabs->Top(), tabs->Width(), tabs->Height() }),
         (QList<double> { 120, 120, 6015, 5295 }));
     QCOMPARE(tabs->Captions().mid(0, 5),
-        (QStringList { "Key Controls", "Color Controls", "Text Controls", "Pictures", "Additional Settings" }));
+        (QStringList {
+            "Key Controls", "Color Controls", "Text Controls", "Pictures", "Additional Settings" }));
     // Enter presses OK, Escape Cancel.
     QCOMPARE(options.DefaultButton(), options.ControlAs<CommandButton>(QStringLiteral("cmdOk")));
     QCOMPARE(options.CancelButton(), options.ControlAs<CommandButton>(QStringLiteral("cmdCancel")));
@@ -424,7 +425,8 @@ void TestOptions::design_data()
     row("cmdResetPeriodClock", keys, "", "Reset Contest", { 360, 1320, 1695, 495 });
     row("lblResetPeriodClock", keys, "", none, { 2040, 1380, 1335, 375 }, framed);
     row("cmdClearKey", keys, "", "# Clear Key", { 360, 2040, 1695, 495 }, { { "Visible", false } });
-    row("lblClear", keys, "", none, { 2040, 2100, 1335, 375 }, { { "Visible", false }, { "BorderStyle", 1 } });
+    row("lblClear", keys, "", none, { 2040, 2100, 1335, 375 },
+        { { "Visible", false }, { "BorderStyle", 1 } });
     row("Frame9", keys, "", "Numlock Options:", { 3720, 720, 1935, 1455 });
     row("optNormal", keys, "Frame9", "Normal Mode", { 120, 240, 1695, 375 });
     row("optKeepOn", keys, "Frame9", "Keep Numlock On", { 120, 600, 1695, 375 });
@@ -455,7 +457,8 @@ void TestOptions::design_data()
     row("fraLedSelected", colours, "", "LED Selected", { 2160, 3000, 1695, 1095 });
     row("picLedSelected", colours, "fraLedSelected", none, { 120, 240, 615, 375 });
     row("cmdLedSelected", colours, "fraLedSelected", "Change", { 840, 240, 735, 375 });
-    row("lblLEDSelectedWidth", colours, "fraLedSelected", "Width:", { 120, 720, 615, 255 }, { { "Alignment", 1 } });
+    row("lblLEDSelectedWidth", colours, "fraLedSelected", "Width:", { 120, 720, 615, 255 },
+        { { "Alignment", 1 } });
     row("lblLEDSelectedWidthValue", colours, "fraLedSelected", "0", { 840, 720, 375, 255 },
         { { "BorderStyle", 1 }, { "BackColor", 0xFFFFFF } });
     row("scrLEDSelectedWidth", colours, "fraLedSelected", none, { 1200, 720, 255, 255 },
@@ -530,9 +533,17 @@ void TestOptions::design()
         QCOMPARE(options.SSTab1->Captions().value(page->TabNumber()), tab);
     }
 
-    // The caption as designed; a button may break it over two lines.
+    // The caption as designed; a button may break it over two lines, so
+    // that each line leaves the button's edges free.
     if (!caption.isNull())
         QCOMPARE(control->property("Caption").toString().replace(u'\n', u' '), caption);
+    if (const auto* button = qobject_cast<CommandButton*>(control)) {
+        const QFontMetrics metrics(button->Button()->font());
+        const QStringList lines = button->Caption().split(u'\n');
+        QVERIFY(lines.size() <= 2);
+        for (const QString& line : lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= qRound(place.width() / 15) - 8, qPrintable(line));
+    }
 
     // The place in twips, and on the screen to the pixel (15 twips).
     const QRect pixels = control->geometry();
@@ -558,12 +569,12 @@ void TestOptions::tabOrder_data()
     QTest::addColumn<QStringList>("order");
     // Reading order on each tab, then OK and Cancel; hidden controls are passed over.
     QTest::newRow("Key Controls") << 0
-                                  << QStringList { "cmdStartStopPeriodClock", "cmdResetPeriodClock", "optNormal",
-                                         "cmdResetKeys", "cmdOk", "cmdCancel" };
+                                  << QStringList { "cmdStartStopPeriodClock", "cmdResetPeriodClock",
+                                         "optNormal", "cmdResetKeys", "cmdOk", "cmdCancel" };
     QTest::newRow("Color Controls") << 1
-                                    << QStringList { "cmdBackC", "cmdLEDB", "cmdBorderC", "cmdScoreC", "cmdHoldC",
-                                           "cmdTimeC", "cmdLedSelected", "scrLEDSelectedWidth", "cmdResetColors",
-                                           "cmdOk", "cmdCancel" };
+                                    << QStringList { "cmdBackC", "cmdLEDB", "cmdBorderC", "cmdScoreC",
+                                           "cmdHoldC", "cmdTimeC", "cmdLedSelected", "scrLEDSelectedWidth",
+                                           "cmdResetColors", "cmdOk", "cmdCancel" };
     QTest::newRow("Text Controls") << 2
                                    << QStringList { "txtTitleText", "txtHomeText", "txtVisitorText", "cmdOk",
                                           "cmdCancel" };
@@ -571,7 +582,8 @@ void TestOptions::tabOrder_data()
                               << QStringList { "cmdChangeHomePic", "cmdClearHomePic", "cmdChangeVisitorPic",
                                      "cmdClearVisitorPic", "cmbLedType", "cmdOk", "cmdCancel" };
     QTest::newRow("Additional Settings")
-        << 4 << QStringList { "cmdBuzzerSoundChange", "cmdBuzzerSoundNone", "cmdBuzzerKey", "cmdOk", "cmdCancel" };
+        << 4
+        << QStringList { "cmdBuzzerSoundChange", "cmdBuzzerSoundNone", "cmdBuzzerKey", "cmdOk", "cmdCancel" };
 }
 
 void TestOptions::tabOrder()
@@ -610,13 +622,27 @@ void TestOptions::colourButtons_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("key");
-    QTest::newRow("Back Color") << "cmdBackC" << "picBackC" << "FormBack";
-    QTest::newRow("LED Background") << "cmdLEDB" << "picLEDB" << "LEDBack";
-    QTest::newRow("Border Color") << "cmdBorderC" << "picBorderC" << "BorderColor";
-    QTest::newRow("Score Color") << "cmdScoreC" << "picScoreC" << "ScoreColor";
-    QTest::newRow("Hold Color") << "cmdHoldC" << "picHoldC" << "HoldColor";
-    QTest::newRow("Time Color") << "cmdTimeC" << "picTimeC" << "TimeColor";
-    QTest::newRow("LED Selected") << "cmdLedSelected" << "picLedSelected" << "LEDSelected";
+    QTest::newRow("Back Color") << "cmdBackC"
+                                << "picBackC"
+                                << "FormBack";
+    QTest::newRow("LED Background") << "cmdLEDB"
+                                    << "picLEDB"
+                                    << "LEDBack";
+    QTest::newRow("Border Color") << "cmdBorderC"
+                                  << "picBorderC"
+                                  << "BorderColor";
+    QTest::newRow("Score Color") << "cmdScoreC"
+                                 << "picScoreC"
+                                 << "ScoreColor";
+    QTest::newRow("Hold Color") << "cmdHoldC"
+                                << "picHoldC"
+                                << "HoldColor";
+    QTest::newRow("Time Color") << "cmdTimeC"
+                                << "picTimeC"
+                                << "TimeColor";
+    QTest::newRow("LED Selected") << "cmdLedSelected"
+                                  << "picLedSelected"
+                                  << "LEDSelected";
 }
 
 void TestOptions::colourButtons()
@@ -709,7 +735,8 @@ void TestOptions::enterHeldAfterChoosingEnter_doesNotPressOk()
     ShowOptionsDialog();
     QCOMPARE(pending, qint16(13));
     QCOMPARE(openAfterwards, held);
-    QCOMPARE(store.Read("KeySettings", "BuzzerKey"), held ? QStringLiteral("<absent>") : QStringLiteral("13"));
+    QCOMPARE(
+        store.Read("KeySettings", "BuzzerKey"), held ? QStringLiteral("<absent>") : QStringLiteral("13"));
 }
 
 void TestOptions::widthScrollBar_showsValueWithinRange()
