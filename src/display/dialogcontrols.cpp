@@ -425,6 +425,9 @@ TextBox::TextBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_edit);
     ApplyLimit();
+    // A longer text set by the program, once shortened, cannot grow back
+    // past the limit.
+    connect(m_edit, &QLineEdit::textChanged, this, &TextBox::ApplyLimit);
 }
 
 QString TextBox::Text() const

@@ -204,7 +204,8 @@ private:
 };
 
 // A one-line text box. Typing and pasting stop at MaxLength characters
-// (0: no limit); a longer text set by the program is kept whole.
+// (0: no limit); a longer text set by the program is kept whole, and once
+// shortened it can grow back to MaxLength only.
 class TextBox final : public Control
 {
     Q_OBJECT

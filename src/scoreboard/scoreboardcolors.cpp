@@ -18,11 +18,11 @@ void frmScoreboard::UpdateFormColors()
     background.setColor(QPalette::Window, ToQColor(settings.FormBack));
     setPalette(background);
 
-    SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor);
-    SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor);
-    SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor);
+    SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor, settings.LEDBack);
+    SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor, settings.LEDBack);
+    SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor, settings.LEDBack);
     for (const char* score : { "nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor" })
-        SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor);
+        SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor, settings.LEDBack);
 
     // The side names keep their design colours; the marks and the clock
     // frame get theirs below.
@@ -30,7 +30,8 @@ void frmScoreboard::UpdateFormColors()
         { lblHomeName->objectName(), lblVisitorName->objectName(), picContainerHoldHome->objectName(),
             picContainerHoldVisitor->objectName(), lblMedHome[0]->objectName(), lblMedHome[1]->objectName(),
             lblMedVisitor[0]->objectName(), lblMedVisitor[1]->objectName(), lblIpponHome->objectName(),
-            lblIpponVisitor->objectName(), shpContestTime->objectName() });
+            lblIpponVisitor->objectName(), shpContestTime->objectName() },
+        { .FormBack = settings.FormBack, .LEDBack = settings.LEDBack, .BorderColor = settings.BorderColor });
 
     picContainerHoldHome->SetBackColor(settings.LEDBack);
     picContainerHoldVisitor->SetBackColor(settings.LEDBack);

@@ -249,9 +249,13 @@ void frmOptions::cmbLedType_Click()
 
 void frmOptions::ChangeColor(ColorBox* box)
 {
-    // A cancelled colour dialog leaves the box as it was.
-    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, box->BackColor()))
+    // The colour dialog opens on the colour it last returned in this opening
+    // (black before any), not on the box's; cancelled, it leaves the box as
+    // it was.
+    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, m_colourDialogColor)) {
+        m_colourDialogColor = *colour;
         box->SetBackColor(*colour);
+    }
 }
 
 void frmOptions::cmdResetColors_Click()

@@ -114,6 +114,9 @@ public:
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
+
+    // The colour the colour dialog holds between its openings.
+    qint32 m_colourDialogColor = 0;
 };
 
 // What the buzzer file label shows for a pending path: "[No File Selected]"
