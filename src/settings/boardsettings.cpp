@@ -17,6 +17,7 @@ const QString ColorSection = QStringLiteral("ColorSettings");
 const QString KeySection = QStringLiteral("KeySettings");
 const QString TextSection = QStringLiteral("TextSettings");
 const QString PicSection = QStringLiteral("PicSettings");
+const QString NetworkSection = QStringLiteral("NetworkSettings");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -31,6 +32,7 @@ constexpr qint16 DefaultClearKey = 46;
 constexpr qint16 DefaultBuzzerKey = 66;
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
+constexpr qint16 DefaultMat = 1;
 
 // What the options dialog can produce for each kind of field.
 constexpr qint64 ColorMin = 0;
@@ -41,6 +43,8 @@ constexpr qint64 KeyMin = 1;
 constexpr qint64 KeyMax = 254;
 constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
+constexpr qint64 MatMin = 1;
+constexpr qint64 MatMax = 99;
 
 QString DefaultBuzzerFile()
 {
@@ -116,6 +120,11 @@ BoardSettingsRecord DefaultBoardSettings()
     r.HomePic = QString();
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
+    r.Mat = DefaultMat;
+    r.Broker = QString();
+    r.BrokerTls = false;
+    r.BrokerUser = QString();
+    r.BrokerPassword = QString();
     return r;
 }
 
@@ -153,6 +162,14 @@ void LoadBoardSettings()
     s.VisitorPic = store.Read(PicSection, QStringLiteral("VisitorPic"), QString());
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
+
+    s.Mat = static_cast<qint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("Mat"), DefaultMat, MatMin, MatMax));
+    s.Broker = store.Read(NetworkSection, QStringLiteral("Broker"), QString()).trimmed();
+    s.BrokerTls = store.Read(NetworkSection, QStringLiteral("BrokerTls"), QStringLiteral("No"))
+        == QStringLiteral("Yes");
+    s.BrokerUser = store.Read(NetworkSection, QStringLiteral("BrokerUser"), QString());
+    s.BrokerPassword = store.Read(NetworkSection, QStringLiteral("BrokerPassword"), QString());
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -190,6 +207,14 @@ bool SaveBoardSettingsGroup(int group)
         w.Text(PicSection, QStringLiteral("VisitorPic"), s.VisitorPic);
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
         break;
+    case NetworkSettingsGroup:
+        w.Number(NetworkSection, QStringLiteral("Mat"), s.Mat);
+        w.Text(NetworkSection, QStringLiteral("Broker"), s.Broker);
+        w.Text(NetworkSection, QStringLiteral("BrokerTls"),
+            s.BrokerTls ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Text(NetworkSection, QStringLiteral("BrokerUser"), s.BrokerUser);
+        w.Text(NetworkSection, QStringLiteral("BrokerPassword"), s.BrokerPassword);
+        break;
     default:
         return false;
     }
@@ -206,7 +231,8 @@ bool SaveAllBoardSettings()
     bool ok = true;
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
-    return SaveIsKeyCode() && ok;
+    ok = SaveIsKeyCode() && ok;
+    return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;
 }
 
 } // namespace kv

@@ -1,8 +1,14 @@
 #include "startup/application.h"
 
 #include "display/audiencedisplay.h"
+#include "hall/brokeraddress.h"
+#include "hall/hallwindow.h"
+#include "hall/matpublisher.h"
+#include "hall/resultoutbox.h"
 #include "help/frmhelp.h"
+#include "scoreboard/contestjournal.h"
 #include "scoreboard/frmscoreboard.h"
+#include "settings/boardsettings.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
 #include "startup/commandline.h"
@@ -13,6 +19,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <optional>
 
 namespace kv {
 
@@ -99,6 +106,74 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
     new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
 }
 
+namespace {
+
+// The broker of this run: the command line's, else the settings'. Null
+// when there is none, or when the text is no broker address (then the
+// operator has been told).
+std::optional<MqttOptions> BrokerOptions(const CommandLine& commandLine)
+{
+    if (commandLine.BrokerOff)
+        return std::nullopt;
+    const QString text = commandLine.Broker.isEmpty() ? BoardSettings.Broker : commandLine.Broker;
+    if (text.isEmpty())
+        return std::nullopt;
+    const bool tls = commandLine.BrokerTls || BoardSettings.BrokerTls;
+    const BrokerAddress address = ParseBrokerAddress(text, tls);
+    if (!address.IsValid()) {
+        qWarning("Korvelin: the broker of the settings is not used: %s", qPrintable(address.Error));
+        return std::nullopt;
+    }
+    MqttOptions options;
+    options.Host = address.Host;
+    options.Port = address.Port;
+    options.Tls = tls;
+    options.User = commandLine.BrokerUser.isEmpty() ? BoardSettings.BrokerUser : commandLine.BrokerUser;
+    options.Password = BoardSettings.BrokerPassword;
+    return options;
+}
+
+// The state the board publishes on the broker.
+// INTERIM until the served board's state builder is on this branch.
+MatPublisher::StateSource BoardStateSource(frmScoreboard&)
+{
+    return [] { return QByteArray(); };
+}
+
+} // namespace
+
+bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
+{
+    LoadBoardSettings();
+    const std::optional<MqttOptions> options = BrokerOptions(commandLine);
+    if (!options) {
+        const QString text = QStringLiteral(
+            "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+            "or a broker in the options (F2, \"Network\").");
+        qWarning("%s", qPrintable(text));
+        QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
+        return false;
+    }
+    auto* hall = new HallWindow(*options);
+    hall->setAttribute(Qt::WA_DeleteOnClose);
+    hall->Start();
+    PlaceHallWindow(*hall);
+    return true;
+}
+
+void KorvelinApplication::StartPublishing(const CommandLine& commandLine)
+{
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    std::optional<MqttOptions> options = BrokerOptions(commandLine);
+    if (!options)
+        return;
+    options->OutboxFolder = ResultOutbox::FolderBeside(ContestJournalPath());
+    const int mat = commandLine.Mat > 0 ? commandLine.Mat : BoardSettings.Mat;
+    new MatPublisher(*board, mat, *options, BoardStateSource(*board));
+}
+
 int KorvelinApplication::Run()
 {
     const CommandLine commandLine = ParseCommandLine(KeptArguments());
@@ -107,12 +182,16 @@ int KorvelinApplication::Run()
             qWarning("%s", qPrintable(commandLine.Error));
             QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
         }
+        if (commandLine.Hall)
+            return OpenHall(commandLine) ? exec() : 2;
         auto* splash = new frmSplash;
         if (splash->Load(commandLine.Arguments)) {
+            StartPublishing(commandLine);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
             // The board exists once the splash has gone.
+            connect(splash, &QObject::destroyed, this, [this, commandLine] { StartPublishing(commandLine); });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

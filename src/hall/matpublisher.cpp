@@ -1,0 +1,85 @@
+#include "hall/matpublisher.h"
+
+#include "display/controls.h"
+#include "hall/matmessage.h"
+#include "hall/resultoutbox.h"
+#include "scoreboard/frmscoreboard.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QJsonDocument>
+#include <QTimer>
+
+namespace kv {
+
+MatPublisher::MatPublisher(frmScoreboard& board, int mat, MqttOptions options, StateSource state)
+    : QObject(&board)
+    , m_board(&board)
+    , m_mat(mat)
+    , m_stateTopic(MatTopic(mat, "state"))
+    , m_resultTopic(MatTopic(mat, "result"))
+    , m_state(std::move(state))
+{
+    options.PresenceTopic = MatTopic(mat, "online");
+    options.Subscriptions.clear();
+    m_client = new MqttClient(std::move(options), this);
+    // After the board's own refresh, on the same tick: every second the
+    // clocks show is a change of the state.
+    connect(board.tmrClock1, &Timer::Tick, this, &MatPublisher::Check);
+    // A key or a click may change the board: looked at once it is handled.
+    QCoreApplication::instance()->installEventFilter(this);
+    Check();
+    m_client->Start();
+}
+
+MatPublisher::~MatPublisher()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void MatPublisher::Check()
+{
+    m_checkQueued = false;
+    if (!m_board || !m_state)
+        return;
+    QByteArray state = m_state();
+    if (state == m_lastState)
+        return;
+    m_lastState = std::move(state);
+    m_client->PublishState(m_stateTopic, m_lastState);
+}
+
+QString MatPublisher::PublishResult(const QJsonObject& record)
+{
+    const QString id = ResultOutbox::NewId();
+    QJsonObject message = record;
+    message.insert(QStringLiteral("id"), id);
+    message.insert(QStringLiteral("mat"), m_mat);
+    m_client->PublishResult(id, m_resultTopic, QJsonDocument(message).toJson(QJsonDocument::Compact));
+    return id;
+}
+
+void MatPublisher::CheckSoon()
+{
+    if (m_checkQueued)
+        return;
+    m_checkQueued = true;
+    QTimer::singleShot(0, this, &MatPublisher::Check);
+}
+
+bool MatPublisher::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        CheckSoon();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kv
