@@ -4,6 +4,7 @@
 // scoreboard tests, unchanged.
 
 #include "boardfixture.h"
+#include "display/dialogcontrols.h"
 #include "fakedialogs.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"

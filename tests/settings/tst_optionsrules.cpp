@@ -5,6 +5,7 @@
 #include "optionsfixture.h"
 #include "settings/frmoptions.h"
 
+#include <QComboBox>
 #include <QTest>
 
 using namespace kv;
