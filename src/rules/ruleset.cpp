@@ -73,7 +73,8 @@ HoldAward HoldScore(const RuleSet& rules, Fixed4 held, bool holderHasWazaAri)
 {
     if (!rules.HoldsScore)
         return HoldAward::None;
-    const auto reached = [held](int threshold) { return threshold > 0 && held >= Fixed4::FromSeconds(threshold); };
+    const auto reached
+        = [held](int threshold) { return threshold > 0 && held >= Fixed4::FromSeconds(threshold); };
     if (reached(rules.HoldIppon))
         return HoldAward::Ippon;
     if (reached(rules.HoldWazaAri))

@@ -7,11 +7,11 @@
 #include "help/helpwindow.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
+#include "rules/ruleset.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/keycodes.h"
 #include "scoreboard/modshowdigits.h"
 #include "settings/boardsettings.h"
-#include "rules/ruleset.h"
 #include "settings/optionsdialog.h"
 #include "timing/mmcontrol.h"
 #include "timing/timekeeper.h"
@@ -245,7 +245,8 @@ void frmScoreboard::Load()
     UpdateFormColors();
     m_loaded = true;
     // The options dialog keeps the rule set while a contest is under way.
-    SetContestUnderWayCheck([board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
+    SetContestUnderWayCheck(
+        [board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
     // Contest journal: bring back a contest the last run did not finish.
     if (!ContestJournalPath().isEmpty()) {
         m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());

@@ -43,7 +43,8 @@ void frmScoreboard::UpdateRuleDisplay()
     Label9->SetCaption(third);
     Label10->SetCaption(third);
     const bool fourth = rules.ShidoLimit >= 4;
-    for (kv::Control* lamp : std::initializer_list<kv::Control*> { shpHomeS[4], shpVisitorS[4], Label2, Label1 })
+    for (kv::Control* lamp :
+        std::initializer_list<kv::Control*> { shpHomeS[4], shpVisitorS[4], Label2, Label1 })
         lamp->SetVisible(fourth);
     // The winner marks: there to click for a decision wherever the rule set
     // names winners; the caption "WINNER" over the winner only.
@@ -141,8 +142,8 @@ void frmScoreboard::CheckGoldenScore()
     if (!GoldenScore || Ippon != 0 || Winner != 0)
         return;
     const RuleSet& rules = Rules();
-    const int leader = LeaderOnScores(rules, { Count(nledWHome), Count(nledYHome) },
-        { Count(nledWVisitor), Count(nledYVisitor) });
+    const int leader = LeaderOnScores(
+        rules, { Count(nledWHome), Count(nledYHome) }, { Count(nledWVisitor), Count(nledYVisitor) });
     if (leader != 0)
         DecideFor(static_cast<qint16>(leader));
 }
@@ -156,8 +157,8 @@ void frmScoreboard::EndOfTimeDecision()
     // gives the decision with a winner mark.
     if (GoldenScore || (PenaltySH >= rules.ShidoLimit && PenaltySV >= rules.ShidoLimit))
         return;
-    const int leader = LeaderOnScores(rules, { Count(nledWHome), Count(nledYHome) },
-        { Count(nledWVisitor), Count(nledYVisitor) });
+    const int leader = LeaderOnScores(
+        rules, { Count(nledWHome), Count(nledYHome) }, { Count(nledWVisitor), Count(nledYVisitor) });
     if (leader != 0) {
         Winner = static_cast<qint16>(leader);
         UpdateOtherColors();

@@ -242,9 +242,10 @@ void frmOptions::Load()
             category = int(i) + 1;
     }
     cmbCategory->SetListIndex(category);
-    const auto limit = std::find(
-        GoldenScoreLimits.begin(), GoldenScoreLimits.end(), BoardSettings.GoldenScoreLimit);
-    cmbGoldenScoreLimit->SetListIndex(limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
+    const auto limit
+        = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), BoardSettings.GoldenScoreLimit);
+    cmbGoldenScoreLimit->SetListIndex(
+        limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
     chkScoreHolds->SetValue(BoardSettings.ScoreHolds);
 }
 

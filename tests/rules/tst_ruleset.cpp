@@ -35,7 +35,8 @@ void TestRuleSet::holdScore_data()
         const double times[] = { 4.9, 5.0, 9.9, 10.0, 19.9, 20.0 };
         int i = 0;
         for (const HoldAward award : plain) {
-            QTest::addRow("%s %.1f s", set, times[i]) << QString::fromLatin1(set) << times[i] << false << award;
+            QTest::addRow("%s %.1f s", set, times[i])
+                << QString::fromLatin1(set) << times[i] << false << award;
             ++i;
         }
         i = 0;

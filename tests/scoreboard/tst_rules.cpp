@@ -198,16 +198,20 @@ void TestRules::holds_scoreAtTheirThresholds_data()
     QTest::newRow("2025 10.0 s: waza-ari") << "IJF 2025" << true << 10000 << 0 << 1 << 0 << 0 << false;
     QTest::newRow("2025 19.9 s: waza-ari") << "IJF 2025" << true << 19900 << 0 << 1 << 0 << 0 << false;
     QTest::newRow("2025 20.0 s: ippon") << "IJF 2025" << true << 20000 << 0 << 0 << 0 << 1 << true;
-    QTest::newRow("2025 9.9 s after a waza-ari: yuko") << "IJF 2025" << true << 9900 << 1 << 1 << 1 << 0 << false;
+    QTest::newRow("2025 9.9 s after a waza-ari: yuko")
+        << "IJF 2025" << true << 9900 << 1 << 1 << 1 << 0 << false;
     // Waza-ari awasete ippon: the two waza-ari make ippon, the display goes back to 0.
-    QTest::newRow("2025 10.0 s after a waza-ari: ippon") << "IJF 2025" << true << 10000 << 1 << 0 << 0 << 1 << true;
+    QTest::newRow("2025 10.0 s after a waza-ari: ippon")
+        << "IJF 2025" << true << 10000 << 1 << 0 << 0 << 1 << true;
     QTest::newRow("2018 5.0 s: nothing") << "IJF 2018" << true << 5000 << 0 << 0 << 0 << 0 << false;
     QTest::newRow("2018 9.9 s: nothing") << "IJF 2018" << true << 9900 << 0 << 0 << 0 << 0 << false;
     QTest::newRow("2018 10.0 s: waza-ari") << "IJF 2018" << true << 10000 << 0 << 1 << 0 << 0 << false;
     QTest::newRow("2018 19.9 s: waza-ari") << "IJF 2018" << true << 19900 << 0 << 1 << 0 << 0 << false;
     QTest::newRow("2018 20.0 s: ippon") << "IJF 2018" << true << 20000 << 0 << 0 << 0 << 1 << true;
-    QTest::newRow("2018 10.0 s after a waza-ari: ippon") << "IJF 2018" << true << 10000 << 1 << 0 << 0 << 1 << true;
-    QTest::newRow("2025 scoring off: 25 s, nothing") << "IJF 2025" << false << 25000 << 0 << 0 << 0 << 0 << false;
+    QTest::newRow("2018 10.0 s after a waza-ari: ippon")
+        << "IJF 2018" << true << 10000 << 1 << 0 << 0 << 1 << true;
+    QTest::newRow("2025 scoring off: 25 s, nothing")
+        << "IJF 2025" << false << 25000 << 0 << 0 << 0 << 0 << false;
     QTest::newRow("Classic 25 s: nothing") << "Classic" << true << 25000 << 0 << 0 << 0 << 0 << false;
 }
 
@@ -249,19 +253,28 @@ void TestRules::endOfTime_decision_data()
     QTest::addColumn<int>("homeShido");
     QTest::addColumn<int>("winner");
     QTest::addColumn<bool>("golden");
-    QTest::newRow("2018 level: golden score") << "IJF 2018" << -1 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << true;
-    QTest::newRow("2018 Home a waza-ari ahead") << "IJF 2018" << -1 << QList<int> { 1, 0, 0, 0 } << 0 << 1 << false;
+    QTest::newRow("2018 level: golden score")
+        << "IJF 2018" << -1 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << true;
+    QTest::newRow("2018 Home a waza-ari ahead")
+        << "IJF 2018" << -1 << QList<int> { 1, 0, 0, 0 } << 0 << 1 << false;
     QTest::newRow("2018 Visitor ahead, Home with two shido")
         << "IJF 2018" << -1 << QList<int> { 0, 0, 1, 0 } << 2 << 2 << false;
-    QTest::newRow("2018 shido never decide") << "IJF 2018" << -1 << QList<int> { 1, 0, 1, 0 } << 2 << 0 << true;
-    QTest::newRow("2025 yuko ahead: Visitor") << "IJF 2025" << -1 << QList<int> { 1, 0, 1, 2 } << 0 << 2 << false;
-    QTest::newRow("2025 waza-ari before yuko") << "IJF 2025" << -1 << QList<int> { 1, 0, 0, 5 } << 0 << 1 << false;
-    QTest::newRow("2025 level: golden score") << "IJF 2025" << -1 << QList<int> { 1, 1, 1, 1 } << 0 << 0 << true;
-    QTest::newRow("2025 level, golden score limited") << "IJF 2025" << 180 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << true;
+    QTest::newRow("2018 shido never decide")
+        << "IJF 2018" << -1 << QList<int> { 1, 0, 1, 0 } << 2 << 0 << true;
+    QTest::newRow("2025 yuko ahead: Visitor")
+        << "IJF 2025" << -1 << QList<int> { 1, 0, 1, 2 } << 0 << 2 << false;
+    QTest::newRow("2025 waza-ari before yuko")
+        << "IJF 2025" << -1 << QList<int> { 1, 0, 0, 5 } << 0 << 1 << false;
+    QTest::newRow("2025 level: golden score")
+        << "IJF 2025" << -1 << QList<int> { 1, 1, 1, 1 } << 0 << 0 << true;
+    QTest::newRow("2025 level, golden score limited")
+        << "IJF 2025" << 180 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << true;
     QTest::newRow("2025 level, no golden score: the operator decides")
         << "IJF 2025" << 0 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << false;
-    QTest::newRow("Classic level: the clock stops") << "Classic" << -1 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << false;
-    QTest::newRow("Classic ahead: no winner mark") << "Classic" << -1 << QList<int> { 1, 0, 0, 0 } << 0 << 0 << false;
+    QTest::newRow("Classic level: the clock stops")
+        << "Classic" << -1 << QList<int> { 0, 0, 0, 0 } << 0 << 0 << false;
+    QTest::newRow("Classic ahead: no winner mark")
+        << "Classic" << -1 << QList<int> { 1, 0, 0, 0 } << 0 << 0 << false;
 }
 
 void TestRules::endOfTime_decision()
@@ -287,7 +300,8 @@ void TestRules::endOfTime_decision()
     QCOMPARE(board->Label18->Visible(), winner == 1);
     QCOMPARE(board->Label17->Visible(), winner == 2);
     QCOMPARE(board->GoldenScore, golden);
-    QCOMPARE(board->Label25->Caption(), golden ? QStringLiteral("GOLDEN SCORE") : QStringLiteral("CONTEST TIME"));
+    QCOMPARE(
+        board->Label25->Caption(), golden ? QStringLiteral("GOLDEN SCORE") : QStringLiteral("CONTEST TIME"));
     QCOMPARE(board->tledPeriod->Caption(), 0.0f);
 }
 
@@ -327,11 +341,16 @@ void TestRules::goldenScore_countsUpAndTheFirstScoreEndsIt_data()
     QTest::addColumn<QString>("ruleSet");
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("winner");
-    QTest::newRow("2018 waza-ari for Visitor") << "IJF 2018" << "visitor waza-ari" << 2;
-    QTest::newRow("2025 yuko for Home") << "IJF 2025" << "home yuko" << 1;
-    QTest::newRow("2025 a 5 s hold for Visitor") << "IJF 2025" << "visitor hold" << 2;
-    QTest::newRow("2018 hansoku-make of Home") << "IJF 2018" << "home hansoku-make" << 2;
-    QTest::newRow("2025 ippon for Home") << "IJF 2025" << "home ippon" << 1;
+    QTest::newRow("2018 waza-ari for Visitor") << "IJF 2018"
+                                               << "visitor waza-ari" << 2;
+    QTest::newRow("2025 yuko for Home") << "IJF 2025"
+                                        << "home yuko" << 1;
+    QTest::newRow("2025 a 5 s hold for Visitor") << "IJF 2025"
+                                                 << "visitor hold" << 2;
+    QTest::newRow("2018 hansoku-make of Home") << "IJF 2018"
+                                               << "home hansoku-make" << 2;
+    QTest::newRow("2025 ippon for Home") << "IJF 2025"
+                                         << "home ippon" << 1;
 }
 
 void TestRules::goldenScore_countsUpAndTheFirstScoreEndsIt()

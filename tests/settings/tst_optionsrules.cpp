@@ -40,8 +40,9 @@ void TestOptionsRules::tab_isTheSixth()
             "Rules" }));
     // Three tabs a row: "Rules" ends the second row.
     QCOMPARE(options.SSTab1->RowCount(), 2);
-    for (QObject* control : { static_cast<QObject*>(options.cmbRuleSet), static_cast<QObject*>(options.cmbCategory),
-             static_cast<QObject*>(options.cmbGoldenScoreLimit), static_cast<QObject*>(options.chkScoreHolds) })
+    for (QObject* control : { static_cast<QObject*>(options.cmbRuleSet),
+             static_cast<QObject*>(options.cmbCategory), static_cast<QObject*>(options.cmbGoldenScoreLimit),
+             static_cast<QObject*>(options.chkScoreHolds) })
         QVERIFY(control);
     QCOMPARE(options.cmbRuleSet->List(), QStringLiteral("Classic|IJF 2018|IJF 2025"));
     QCOMPARE(options.chkScoreHolds->Caption(), QStringLiteral("Score holds automatically"));
