@@ -507,7 +507,6 @@ JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
               QMetaObject::invokeMethod(
                   this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
           }))
-    , m_baseTitle(form.windowTitle())
 {
     // After the board's own refresh, on the same tick.
     connect(form.tmrClock1, &Timer::Tick, this, &JournalKeeper::Update);
@@ -662,7 +661,8 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    m_form.setWindowTitle(m_failing ? FailedTitle : (m_restoredShown ? RestoredTitle : m_baseTitle));
+    m_form.SetTitleNote(QStringLiteral("journal"),
+        m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString()));
 }
 
 } // namespace kv

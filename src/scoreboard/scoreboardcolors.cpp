@@ -49,6 +49,7 @@ void frmScoreboard::UpdateFormColors()
 
     UpdateOtherColors();
     UpdatePenaltyColors();
+    emit LooksChanged();
 }
 
 void frmScoreboard::UpdateOtherColors()
@@ -103,6 +104,7 @@ void frmScoreboard::UpdateLabels()
     FitPicture(*imgHomePic, *picHomePicContainer, BoardSettings.HomePic);
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);
+    emit LooksChanged();
 }
 
 } // namespace kv

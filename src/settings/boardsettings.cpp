@@ -17,6 +17,7 @@ const QString ColorSection = QStringLiteral("ColorSettings");
 const QString KeySection = QStringLiteral("KeySettings");
 const QString TextSection = QStringLiteral("TextSettings");
 const QString PicSection = QStringLiteral("PicSettings");
+const QString NetworkSection = QStringLiteral("NetworkSettings");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -31,6 +32,7 @@ constexpr qint16 DefaultClearKey = 46;
 constexpr qint16 DefaultBuzzerKey = 66;
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
+constexpr quint16 DefaultServePort = 8090;
 
 // What the options dialog can produce for each kind of field.
 constexpr qint64 ColorMin = 0;
@@ -41,6 +43,8 @@ constexpr qint64 KeyMin = 1;
 constexpr qint64 KeyMax = 254;
 constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
+constexpr qint64 PortMin = 1;
+constexpr qint64 PortMax = 65535;
 
 QString DefaultBuzzerFile()
 {
@@ -116,6 +120,8 @@ BoardSettingsRecord DefaultBoardSettings()
     r.HomePic = QString();
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
+    r.Serve = false;
+    r.ServePort = DefaultServePort;
     return r;
 }
 
@@ -153,6 +159,10 @@ void LoadBoardSettings()
     s.VisitorPic = store.Read(PicSection, QStringLiteral("VisitorPic"), QString());
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
+
+    s.Serve = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
+    s.ServePort = static_cast<quint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -190,6 +200,10 @@ bool SaveBoardSettingsGroup(int group)
         w.Text(PicSection, QStringLiteral("VisitorPic"), s.VisitorPic);
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
         break;
+    case NetworkSettingsGroup:
+        w.Text(NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
+        break;
     default:
         return false;
     }
@@ -206,7 +220,8 @@ bool SaveAllBoardSettings()
     bool ok = true;
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
-    return SaveIsKeyCode() && ok;
+    ok = SaveIsKeyCode() && ok;
+    return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;
 }
 
 } // namespace kv

@@ -32,6 +32,9 @@ struct BoardSettingsRecord
     QString HomePic;
     QString VisitorPic;
     qint16 LEDType = 0;
+    // "NetworkSettings": the board shown in browsers on the hall's network.
+    bool Serve = false; // stored as "Yes" / "No"
+    quint16 ServePort = 8090;
 
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };
@@ -52,14 +55,19 @@ BoardSettingsRecord DefaultBoardSettings();
 void LoadBoardSettings();
 
 // Writes the keys of one saving group (1 colours, 2 keys and buzzer file,
-// 3 NumLock mode, 4 names, 5 pictures and digit style) from BoardSettings.
+// 3 NumLock mode, 4 names, 5 pictures and digit style, 7 network) from
+// BoardSettings.
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
-// Groups 1 to 5 and the marker, in that order; false if any write failed.
+// The saving group of the network settings.
+inline constexpr int NetworkSettingsGroup = 7;
+
+// Groups 1 to 5, the marker and the network group, in that order; false if
+// any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

@@ -16,12 +16,13 @@ const std::vector<ControlDesign>& OptionsDesign()
 {
     // clang-format off
     static const std::vector<ControlDesign> design = {
-        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings"}, {"TabsPerRow", 3}, {"TabHeight", 270}, {"TabIndex", 0}}},
+        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Network"}, {"TabsPerRow", 4}, {"TabHeight", 270}, {"TabIndex", 0}}},
         {"tabKeyControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 0}}},
         {"tabColorControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 1}}},
         {"tabTextControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 2}}},
         {"tabPictures", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 3}}},
         {"tabAdditionalSettings", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 4}}},
+        {"tabNetwork", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 5}}},
 
         // "Key Controls"
         {"cmdStartStopPeriodClock", -1, "CommandButton", "tabKeyControls", 360, 600, 1695, 495, {{"Caption", "Start / Stop Contest Clock"}, {"TabIndex", 1}}},
@@ -96,8 +97,15 @@ const std::vector<ControlDesign>& OptionsDesign()
         {"cmdBuzzerKey", -1, "CommandButton", "Frame11", 2760, 720, 1335, 495, {{"Caption", "Select Sound Key"}, {"TabIndex", 27}}},
         {"lblBuzzerKey", -1, "DialogLabel", "Frame11", 4080, 780, 1335, 375, {{"BorderStyle", Single}, {"Alignment", Centre}}},
 
-        {"cmdOk", -1, "CommandButton", "", 1935, 5520, 1080, 375, {{"Caption", "&Ok"}, {"TabIndex", 28}}},
-        {"cmdCancel", -1, "CommandButton", "", 3255, 5520, 1080, 375, {{"Caption", "&Cancel"}, {"TabIndex", 29}}},
+        // "Network"
+        {"fraNetwork", -1, "CaptionFrame", "tabNetwork", 360, 720, 5295, 2655, {{"Caption", "Show the board in browsers on the network:"}}},
+        {"optServeOff", -1, "OptionButton", "fraNetwork", 240, 360, 2415, 375, {{"Caption", "Off"}, {"TabIndex", 28}}},
+        {"optServeOn", -1, "OptionButton", "fraNetwork", 240, 840, 1815, 375, {{"Caption", "On, on port:"}, {"TabIndex", 29}}},
+        {"txtServePort", -1, "TextBox", "fraNetwork", 2160, 840, 975, 375, {{"MaxLength", 5}, {"Alignment", Centre}, {"TabIndex", 30}}},
+        {"lblServeNote", -1, "DialogLabel", "fraNetwork", 240, 1440, 4815, 1095, {{"Caption", "Any browser on the hall's network then shows the board at the address in the board's title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest."}}},
+
+        {"cmdOk", -1, "CommandButton", "", 1935, 5520, 1080, 375, {{"Caption", "&Ok"}, {"TabIndex", 31}}},
+        {"cmdCancel", -1, "CommandButton", "", 3255, 5520, 1080, 375, {{"Caption", "&Cancel"}, {"TabIndex", 32}}},
     };
     // clang-format on
     return design;
