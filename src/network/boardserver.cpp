@@ -79,6 +79,8 @@ protected:
 private:
     void Screen(QTcpSocket* socket, QTimer* timer)
     {
+        if (!socket->isOpen())
+            return;
         const QByteArray received = socket->peek(m_limits.Request.MaxHead + 1);
         switch (ScreenRequestHead(received, m_limits.Request)) {
         case ScreenVerdict::Incomplete:
