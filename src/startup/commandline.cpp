@@ -59,17 +59,16 @@ CommandLine ParseCommandLine(const QStringList& rawArguments)
     }
 
     QCommandLineParser parser;
-    // "-stylesheet" is Qt's, not -s -t -y ... -h.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(QCommandLineOption(AudienceOption));
     parser.addOption(QCommandLineOption(ServeOption));
-    parser.addOption(QCommandLineOption(QStringList { QStringLiteral("h"), HelpOption }));
+    // -h is taken whole only: "-stylesheet" is Qt's, never -s -t ... -h.
+    parser.addOption(QCommandLineOption(HelpOption));
     // Unknown options (Qt's own among them) are no error here: they stay in
     // the argument text, where they keep the splash from being bypassed.
     parser.parse(forParser);
     result.Audience = parser.isSet(AudienceOption);
     result.Serve = parser.isSet(ServeOption);
-    result.Help = parser.isSet(HelpOption);
+    result.Help = parser.isSet(HelpOption) || (!optionsEnded && rawArguments.contains(QStringLiteral("-h")));
 
     if (portGiven) {
         bool ok = false;

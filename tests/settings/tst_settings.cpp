@@ -36,6 +36,8 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "PicSettings", "HomePic" },
     { "PicSettings", "VisitorPic" },
     { "PicSettings", "LEDType" },
+    { "NetworkSettings", "Serve" },
+    { "NetworkSettings", "ServePort" },
 };
 
 QVariant Field(const BoardSettingsRecord& r, const QString& key)
@@ -61,6 +63,8 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "HomePic", r.HomePic },
         { "VisitorPic", r.VisitorPic },
         { "LEDType", int(r.LEDType) },
+        { "Serve", r.Serve },
+        { "ServePort", int(r.ServePort) },
     };
     return fields.value(key);
 }
@@ -213,6 +217,8 @@ void TestSettings::freshStoreGivesDefaults()
     QVERIFY(s.HomePic.isEmpty());
     QVERIFY(s.VisitorPic.isEmpty());
     QCOMPARE(s.LEDType, qint16(0));
+    QCOMPARE(s.Serve, false);
+    QCOMPARE(s.ServePort, quint16(8090));
     QCOMPARE(s, DefaultBoardSettings());
     // Loading writes nothing.
     QVERIFY(!QFile::exists(m_file));
@@ -264,6 +270,15 @@ void TestSettings::storedValueLoads_data()
     row("key fraction", "KeySettings", "ClearKey", "46.5", 46);
     row("NumLockForce beyond 32 bits", "KeySettings", "NumLockForce", "2147483648", 0);
     row("NumLockForce as text", "KeySettings", "NumLockForce", "on", 0);
+    // The network settings.
+    row("Serve Yes", "NetworkSettings", "Serve", "Yes", true);
+    row("Serve No", "NetworkSettings", "Serve", "No", false);
+    row("Serve lower case", "NetworkSettings", "Serve", "yes", false);
+    row("ServePort 8091", "NetworkSettings", "ServePort", "8091", 8091);
+    row("ServePort 65535", "NetworkSettings", "ServePort", "65535", 65535);
+    row("ServePort 0", "NetworkSettings", "ServePort", "0", 8090);
+    row("ServePort 65536", "NetworkSettings", "ServePort", "65536", 8090);
+    row("ServePort as text", "NetworkSettings", "ServePort", "http", 8090);
 }
 
 void TestSettings::storedValueLoads()
@@ -399,6 +414,8 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.HomePic = "/srv/pics/home team.png";
     r.VisitorPic = "";
     r.LEDType = 1;
+    r.Serve = true;
+    r.ServePort = 65000;
     BoardSettings = r;
 
     QVERIFY(SaveAllBoardSettings());
@@ -445,6 +462,7 @@ void TestSettings::saveGroupWritesOnlyItsKeys_data()
     QTest::newRow("pictures") << 5 << QStringList { "HomePic", "VisitorPic", "LEDType" };
     QTest::newRow("no group 0") << 0 << QStringList {};
     QTest::newRow("no group 6") << 6 << QStringList {};
+    QTest::newRow("network") << 7 << QStringList { "Serve", "ServePort" };
 }
 
 void TestSettings::saveGroupWritesOnlyItsKeys()
