@@ -111,7 +111,7 @@ QString PictureDataUrl(const QPixmap& picture)
 BoardView::BoardView(QWidget& board, QStringList leftOut)
     : m_board(&board)
     , m_leftOut(std::move(leftOut))
-    , m_digit(DigitGeometry())
+    , m_digitJson(QJsonDocument(DigitGeometry()).toJson(QJsonDocument::Compact))
 {
     ReadLayout();
 }
@@ -217,8 +217,9 @@ bool BoardView::ReadLive()
     }
     for (Item& item : m_items) {
         Live now = ReadItem(item);
-        if (!(now == item.Now)) {
+        if (!(now == item.Now) || item.Json.isEmpty()) {
             item.Now = std::move(now);
+            item.Json = QJsonDocument(LiveJson(item)).toJson(QJsonDocument::Compact);
             changed = true;
         }
     }
@@ -272,13 +273,20 @@ QJsonObject BoardView::LiveJson(const Item& item) const
 
 QByteArray BoardView::ViewJson() const
 {
-    QJsonArray items;
-    for (const Item& item : m_items)
-        items.append(LiveJson(item));
-    const QJsonObject board { { QStringLiteral("w"), m_board ? m_board->width() : 0 },
-        { QStringLiteral("h"), m_board ? m_board->height() : 0 }, { QStringLiteral("bg"), Colour(m_boardBack) },
-        { QStringLiteral("digit"), m_digit }, { QStringLiteral("items"), items } };
-    return QJsonDocument(QJsonObject { { QStringLiteral("board"), board } }).toJson(QJsonDocument::Compact);
+    // The items' texts are kept from their last change: a clock second
+    // writes one item anew, not the whole board.
+    QByteArray json;
+    json.reserve(16 * 1024);
+    json += "{\"board\":{\"w\":" + QByteArray::number(m_board ? m_board->width() : 0)
+        + ",\"h\":" + QByteArray::number(m_board ? m_board->height() : 0) + ",\"bg\":\""
+        + Colour(m_boardBack).toLatin1() + "\",\"digit\":" + m_digitJson + ",\"items\":[";
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        if (i > 0)
+            json += ',';
+        json += m_items[i].Json;
+    }
+    json += "]}}";
+    return json;
 }
 
 QByteArray BoardView::PicturesJson() const

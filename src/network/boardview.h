@@ -54,6 +54,7 @@ private:
         QString Kind;
         QJsonObject Layout;
         Live Now;
+        QByteArray Json; // the item as the page gets it; made anew when it changes
     };
     void Collect(QWidget& container, int parentIndex);
     static Live ReadItem(const Item& item);
@@ -62,7 +63,7 @@ private:
     QPointer<QWidget> m_board;
     QStringList m_leftOut;
     QList<Item> m_items;
-    QJsonObject m_digit;
+    QByteArray m_digitJson;
     int m_boardBack = 0;
     qint64 m_picturesKey = 0;
 };
