@@ -7,21 +7,21 @@
 // Prints figures only.
 
 #include "display/controls.h"
+#include "display/leds.h"
 #include "network/boardpublisher.h"
 #include "network/boardserver.h"
-#include "display/leds.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "timing/clocksource.h"
 #include "timing/timekeeper.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QWebSocket>
-#include <QElapsedTimer>
 #include <QtCore/qtestsupport_core.h>
-#include <memory>
 #include <QtWidgets/qtestsupport_widgets.h>
+#include <memory>
 
 #include <algorithm>
 #include <cstdio>
@@ -105,7 +105,8 @@ void Measure(const char* label, bool withHold, bool served = false)
             (form.tledPeriod->Caption() != shown ? changed : unchanged).push_back(us);
         }
         for (QWebSocket* viewer : viewers)
-            QMetaObject::invokeMethod(viewer, [viewer] { delete viewer; }, Qt::BlockingQueuedConnection);
+            QMetaObject::invokeMethod(
+                viewer, [viewer] { delete viewer; }, Qt::BlockingQueuedConnection);
         viewerThread.quit();
         viewerThread.wait();
         const double perTick = double(total.nsecsElapsed()) / 1000.0 / Ticks;

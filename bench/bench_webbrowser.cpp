@@ -54,10 +54,10 @@ public:
     QJsonValue Evaluate(const QString& expression)
     {
         const int id = ++m_id;
-        m_socket.sendTextMessage(QString::fromUtf8(QJsonDocument(QJsonObject { { "id", id },
-            { "method", "Runtime.evaluate" },
-            { "params", QJsonObject { { "expression", expression }, { "returnByValue", true } } } })
-                                                      .toJson(QJsonDocument::Compact)));
+        m_socket.sendTextMessage(QString::fromUtf8(QJsonDocument(
+            QJsonObject { { "id", id }, { "method", "Runtime.evaluate" },
+                { "params", QJsonObject { { "expression", expression }, { "returnByValue", true } } } })
+                                                       .toJson(QJsonDocument::Compact)));
         QJsonValue value;
         if (!QTest::qWaitFor(
                 [&] {
@@ -114,30 +114,37 @@ int main(int argc, char** argv)
         { "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
             "--disable-background-networking", "--disable-component-update", "--disable-sync",
             "--user-data-dir=" + profile.path(), "--remote-debugging-address=127.0.0.1",
-            "--remote-debugging-port=0", "--remote-allow-origins=*", "--window-size=1920,1080", "about:blank" });
+            "--remote-debugging-port=0", "--remote-allow-origins=*", "--window-size=1920,1080",
+            "about:blank" });
     QFile active(profile.filePath("DevToolsActivePort"));
-    if (!QTest::qWaitFor([&] { return active.exists() && active.size() > 0; }, 30000) || !active.open(QIODevice::ReadOnly)) {
+    if (!QTest::qWaitFor([&] { return active.exists() && active.size() > 0; }, 30000)
+        || !active.open(QIODevice::ReadOnly)) {
         std::printf("chromium does not start\n");
         return 1;
     }
     const int debugPort = active.readLine().trimmed().toInt();
     QNetworkAccessManager manager;
     QNetworkReply* reply = manager.sendCustomRequest(
-        QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/json/new?http://127.0.0.1:%2/").arg(debugPort).arg(port))),
+        QNetworkRequest(QUrl(
+            QStringLiteral("http://127.0.0.1:%1/json/new?http://127.0.0.1:%2/").arg(debugPort).arg(port))),
         "PUT");
     if (!QTest::qWaitFor([reply] { return reply->isFinished(); }, 10000))
         return 1;
     Cdp page;
-    if (!page.Open(QJsonDocument::fromJson(reply->readAll()).object().value("webSocketDebuggerUrl").toString()))
+    if (!page.Open(
+            QJsonDocument::fromJson(reply->readAll()).object().value("webSocketDebuggerUrl").toString()))
         return 1;
     // The page notes each drawing of a new first shido lamp, with the time.
-    const QString lamp = "(document.querySelector('[data-id=\"shpHomeS(1)\"]') || {dataset: {}}).dataset.fill";
+    const QString lamp
+        = "(document.querySelector('[data-id=\"shpHomeS(1)\"]') || {dataset: {}}).dataset.fill";
     if (!QTest::qWaitFor([&] { return !page.Evaluate(lamp).toString().isEmpty(); }, 20000)) {
         std::printf("the page does not show the board\n");
         return 1;
     }
-    page.Evaluate("window.seen = []; window.last = " + lamp + "; new MutationObserver(() => { const f = " + lamp
-        + "; if (f !== window.last) { window.last = f; window.seen.push(performance.timeOrigin + performance.now()); } })"
+    page.Evaluate("window.seen = []; window.last = " + lamp
+        + "; new MutationObserver(() => { const f = " + lamp
+        + "; if (f !== window.last) { window.last = f; window.seen.push(performance.timeOrigin + "
+          "performance.now()); } })"
           ".observe(document.getElementById('board'), { childList: true }); true");
 
     board.picHomeS->setFocus();
@@ -149,7 +156,8 @@ int main(int argc, char** argv)
         QJsonValue seen;
         if (!QTest::qWaitFor(
                 [&] {
-                    seen = page.Evaluate(QStringLiteral("window.seen.length > %1 ? window.seen[%1] : null").arg(i));
+                    seen = page.Evaluate(
+                        QStringLiteral("window.seen.length > %1 ? window.seen[%1] : null").arg(i));
                     return seen.isDouble();
                 },
                 5000)) {

@@ -324,7 +324,8 @@ BoardServer::BoardServer(ServerLimits limits, QObject* parent)
 BoardServer::~BoardServer()
 {
     ServerWorker* worker = m_worker;
-    QMetaObject::invokeMethod(&m_context, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_context, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }
@@ -344,19 +345,22 @@ bool BoardServer::Listen(const QHostAddress& address, quint16 port)
 void BoardServer::PublishState(const QByteArray& json)
 {
     ServerWorker* worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker, json] { worker->SetState(json); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker, json] { worker->SetState(json); }, Qt::QueuedConnection);
 }
 
 void BoardServer::PublishView(const QByteArray& json)
 {
     ServerWorker* worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker, json] { worker->SetView(json); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker, json] { worker->SetView(json); }, Qt::QueuedConnection);
 }
 
 void BoardServer::PublishPictures(const QByteArray& json)
 {
     ServerWorker* worker = m_worker;
-    QMetaObject::invokeMethod(worker, [worker, json] { worker->SetPictures(json); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [worker, json] { worker->SetPictures(json); }, Qt::QueuedConnection);
 }
 
 } // namespace kv

@@ -83,9 +83,8 @@ QByteArray BoardStateJson(const BoardState& s)
         { QStringLiteral("golden_score"), s.GoldenScore } };
     const QJsonObject root { { QStringLiteral("version"), BoardStateVersion },
         { QStringLiteral("rule_set"), s.RuleSet }, { QStringLiteral("title"), s.Title },
-        { QStringLiteral("yuko_shown"), s.YukoShown },
-        { QStringLiteral("clock"), clock }, { QStringLiteral("home"), SideJson(s.Home) },
-        { QStringLiteral("visitor"), SideJson(s.Visitor) } };
+        { QStringLiteral("yuko_shown"), s.YukoShown }, { QStringLiteral("clock"), clock },
+        { QStringLiteral("home"), SideJson(s.Home) }, { QStringLiteral("visitor"), SideJson(s.Visitor) } };
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 

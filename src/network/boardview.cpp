@@ -56,9 +56,9 @@ QJsonObject DigitGeometry()
     for (const QChar c : QStringLiteral("0123456789-"))
         masks.insert(QString(c), CharacterSegments(c));
     return QJsonObject { { QStringLiteral("w"), cell.width() }, { QStringLiteral("h"), cell.height() },
-        { QStringLiteral("seg"), masks },
-        { QStringLiteral("lines"), lines }, { QStringLiteral("dots"), dots },
-        { QStringLiteral("dot"), DotDiameter(cell) }, { QStringLiteral("colon"), Points(ColonDots(colon)) },
+        { QStringLiteral("seg"), masks }, { QStringLiteral("lines"), lines },
+        { QStringLiteral("dots"), dots }, { QStringLiteral("dot"), DotDiameter(cell) },
+        { QStringLiteral("colon"), Points(ColonDots(colon)) },
         { QStringLiteral("colonDot"), ColonDotDiameter(colon) } };
 }
 
@@ -98,7 +98,8 @@ QString PictureDataUrl(const QPixmap& picture)
 {
     QPixmap scaled = picture;
     if (std::max(picture.width(), picture.height()) > MaxPictureSide)
-        scaled = picture.scaled(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        scaled
+            = picture.scaled(MaxPictureSide, MaxPictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -194,7 +195,8 @@ BoardView::Live BoardView::ReadItem(const Item& item)
     } else if (const auto* box = qobject_cast<const PictureBox*>(widget)) {
         live.Values = { box->BackColor(), 0, 0, 0, 0 };
     } else if (const auto* shape = qobject_cast<const Shape*>(widget)) {
-        live.Values = { shape->FillColor(), shape->FillStyle(), shape->BorderColor(), shape->BorderStyle(), 0 };
+        live.Values
+            = { shape->FillColor(), shape->FillStyle(), shape->BorderColor(), shape->BorderStyle(), 0 };
     } else if (const auto* line = qobject_cast<const Line*>(widget)) {
         live.Values = { line->BorderColor(), 0, 0, 0, 0 };
     } else if (const auto* time = qobject_cast<const TimeLED*>(widget)) {

@@ -60,8 +60,9 @@ void BoardWebService::SetFailureReporter(std::function<void(const QString&)> rep
 
 QString BoardWebService::PortFailureText(quint16 port, const QString& why)
 {
-    return QStringLiteral("The board cannot be shown on the network: port %1 cannot be opened (%2).\n\n"
-                          "Korvelin runs on without it. Choose another port in the options (F2, \"Network\").")
+    return QStringLiteral(
+        "The board cannot be shown on the network: port %1 cannot be opened (%2).\n\n"
+        "Korvelin runs on without it. Choose another port in the options (F2, \"Network\").")
         .arg(port)
         .arg(why);
 }
@@ -86,8 +87,8 @@ bool BoardWebService::Serve(quint16 port)
         if (FailureReporter()) {
             FailureReporter()(text);
         } else {
-            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Korvelin"), text, QMessageBox::Ok,
-                m_board);
+            auto* box = new QMessageBox(
+                QMessageBox::Warning, QStringLiteral("Korvelin"), text, QMessageBox::Ok, m_board);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setWindowModality(Qt::NonModal);
             box->show();
@@ -115,7 +116,8 @@ quint16 BoardWebService::Port() const
 
 QString BoardWebService::Address() const
 {
-    return m_server ? QStringLiteral("http://%1:%2").arg(LocalNetworkHost()).arg(m_server->Port()) : QString();
+    return m_server ? QStringLiteral("http://%1:%2").arg(LocalNetworkHost()).arg(m_server->Port())
+                    : QString();
 }
 
 void BoardWebService::OptionsClosed()

@@ -98,7 +98,6 @@ signals:
     void OptionsClosed();
 
 public:
-
     // ---- Controls, by their design names
     Label* lblTitle;
     Line* Line2;

@@ -160,7 +160,8 @@ void LoadBoardSettings()
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
 
-    s.Serve = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
+    s.Serve
+        = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
     s.ServePort = static_cast<quint16>(
         ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
 }
@@ -201,7 +202,8 @@ bool SaveBoardSettingsGroup(int group)
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
         break;
     case NetworkSettingsGroup:
-        w.Text(NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Text(
+            NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
         w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
         break;
     default:

@@ -127,7 +127,9 @@ int KorvelinApplication::Run()
         } else {
             // The board exists once the splash has gone.
             connect(splash, &QObject::destroyed, this,
-                [this, serve = commandLine.Serve, port = commandLine.ServePort] { StartServing(serve, port); });
+                [this, serve = commandLine.Serve, port = commandLine.ServePort] {
+                    StartServing(serve, port);
+                });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

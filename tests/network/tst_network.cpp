@@ -66,7 +66,8 @@ void TestNetwork::screen_data()
     row("line of 2048", "GET /" + QByteArray(2048 - 14, 'a') + " HTTP/1.1\r\n\r\n", ScreenVerdict::Pass);
     row("line of 2049", "GET /" + QByteArray(2049 - 14, 'a') + " HTTP/1.1\r\n\r\n", ScreenVerdict::TooLarge);
     row("endless line", QByteArray(3000, 'a'), ScreenVerdict::TooLarge);
-    row("head over 8192", "GET / HTTP/1.1\r\nX: " + QByteArray(8200, 'b') + "\r\n\r\n", ScreenVerdict::TooLarge);
+    row("head over 8192", "GET / HTTP/1.1\r\nX: " + QByteArray(8200, 'b') + "\r\n\r\n",
+        ScreenVerdict::TooLarge);
     row("endless head", "GET / HTTP/1.1\r\nX: " + QByteArray(9000, 'b'), ScreenVerdict::TooLarge);
     row("a body", "GET / HTTP/1.1\r\nContent-Length: 5\r\n\r\nhello", ScreenVerdict::TooLarge);
     row("chunked", "GET / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n", ScreenVerdict::TooLarge);
@@ -96,11 +97,12 @@ void TestNetwork::state_ofAFreshBoard()
 {
     Board board(false);
     QCOMPARE(BoardStateJson(ReadBoardState(*board)),
-        QByteArray(R"({"clock":{"golden_score":false,"running":false,"seconds":120,"shown":"2:00"},)"
-                   R"("home":{"hold":0,"hold_running":false,"ippon":false,"medical":0,"name":"Home","shido":0,)"
-                   R"("waza_ari":0,"winner":false,"yuko":0},"rule_set":"Classic","title":"Home","version":1,)"
-                   R"("visitor":{"hold":0,"hold_running":false,"ippon":false,"medical":0,"name":"Visitor",)"
-                   R"("shido":0,"waza_ari":0,"winner":false,"yuko":0},"yuko_shown":true})"));
+        QByteArray(
+            R"({"clock":{"golden_score":false,"running":false,"seconds":120,"shown":"2:00"},)"
+            R"("home":{"hold":0,"hold_running":false,"ippon":false,"medical":0,"name":"Home","shido":0,)"
+            R"("waza_ari":0,"winner":false,"yuko":0},"rule_set":"Classic","title":"Home","version":1,)"
+            R"("visitor":{"hold":0,"hold_running":false,"ippon":false,"medical":0,"name":"Visitor",)"
+            R"("shido":0,"waza_ari":0,"winner":false,"yuko":0},"yuko_shown":true})"));
 }
 
 void TestNetwork::state_followsScoresShidoAndClocks()

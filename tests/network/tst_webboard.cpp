@@ -86,7 +86,8 @@ public:
         m_socket.open(QUrl(debuggerUrl));
         QObject::connect(&m_socket, &QWebSocket::textMessageReceived,
             [this](const QString& text) { m_replies << QJsonDocument::fromJson(text.toUtf8()).object(); });
-        return QTest::qWaitFor([this] { return m_socket.state() == QAbstractSocket::ConnectedState; }, WaitMs);
+        return QTest::qWaitFor(
+            [this] { return m_socket.state() == QAbstractSocket::ConnectedState; }, WaitMs);
     }
 
     // The value of a JavaScript expression, as JSON text of the value.
@@ -101,7 +102,8 @@ public:
             [&] {
                 for (qsizetype i = 0; i < m_replies.size(); ++i) {
                     if (m_replies[i].value("id").toInt() == id) {
-                        value = m_replies[i].value("result").toObject().value("result").toObject().value("value");
+                        value = m_replies[i].value("result").toObject().value("result").toObject().value(
+                            "value");
                         m_replies.removeAt(i);
                         return true;
                     }
@@ -114,9 +116,9 @@ public:
 
     QString Attribute(const QString& id, const QString& name)
     {
-        return Evaluate(QStringLiteral(
-            "(() => { const e = document.querySelector('[data-id=\"%1\"]'); return e ? e.dataset.%2 || '' : null; })()")
-                .arg(id, name))
+        return Evaluate(QStringLiteral("(() => { const e = document.querySelector('[data-id=\"%1\"]'); "
+                                       "return e ? e.dataset.%2 || '' : null; })()")
+                            .arg(id, name))
             .toString();
     }
 
@@ -144,7 +146,10 @@ private slots:
 
 private:
     bool StartProgram(const QString& binary);
-    QUrl Url(const QString& path) const { return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path)); }
+    QUrl Url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+    }
     QJsonObject State() const { return QJsonDocument::fromJson(Request(Url("/state")).Body).object(); }
     bool XDo(const QStringList& arguments, QString* output = nullptr);
     std::unique_ptr<Page> OpenPage(const QString& path);
@@ -174,7 +179,8 @@ void TestWebBoard::initTestCase()
 {
     if (!MissingXServer().isEmpty())
         QSKIP(qPrintable(MissingXServer()));
-    if (QStandardPaths::findExecutable("xdotool").isEmpty() || QStandardPaths::findExecutable("chromium").isEmpty())
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()
+        || QStandardPaths::findExecutable("chromium").isEmpty())
         QSKIP("xdotool or chromium is not installed (scripts/install-deps.sh installs them)");
     QVERIFY(m_home.isValid());
     const QString binary
@@ -205,7 +211,8 @@ bool TestWebBoard::StartProgram(const QString& binary)
     // The address to type is in the title (after the journal's note, if any).
     QString title;
     if (!XDo({ "getwindowname", m_window }, &title)
-        || !(title.startsWith("Korvelin - ") && title.contains(" - http://") && title.endsWith(QStringLiteral(":%1").arg(m_port)))) {
+        || !(title.startsWith("Korvelin - ") && title.contains(" - http://")
+            && title.endsWith(QStringLiteral(":%1").arg(m_port)))) {
         qWarning("title: %s", qPrintable(title));
         return false;
     }
@@ -256,9 +263,11 @@ void TestWebBoard::StopBrowser()
 
 std::unique_ptr<Page> TestWebBoard::OpenPage(const QString& path)
 {
-    const QUrl target(QStringLiteral("http://127.0.0.1:%1/json/new?%2").arg(m_debugPort).arg(Url(path).toString()));
+    const QUrl target(
+        QStringLiteral("http://127.0.0.1:%1/json/new?%2").arg(m_debugPort).arg(Url(path).toString()));
     const Answer answer = Request(target, "PUT");
-    const QString debugger = QJsonDocument::fromJson(answer.Body).object().value("webSocketDebuggerUrl").toString();
+    const QString debugger
+        = QJsonDocument::fromJson(answer.Body).object().value("webSocketDebuggerUrl").toString();
     auto page = std::make_unique<Page>();
     if (debugger.isEmpty() || !page->Open(debugger))
         return nullptr;
@@ -304,7 +313,8 @@ void TestWebBoard::pagesFollowTheBoard()
     QVERIFY(XDo({ "key", "--window", m_window, "s" }));
     QTRY_VERIFY_WITH_TIMEOUT(!Field(State(), "clock", "running").toBool(), WaitMs);
     // Stopped, the page and the board agree to the second.
-    QTRY_COMPARE_WITH_TIMEOUT(board->Attribute("tledPeriod", "text"), Field(State(), "clock", "shown").toString(), WaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        board->Attribute("tledPeriod", "text"), Field(State(), "clock", "shown").toString(), WaitMs);
 
     StopBrowser();
 }
@@ -316,19 +326,23 @@ void TestWebBoard::hostileRequests_data()
     const QByteArray longName(5000, 'a');
     const QByteArray bigHeader(9000, 'b');
     QTest::newRow("long URL") << "GET /" + longName + " HTTP/1.1\r\nHost: x\r\n\r\n" << QByteArray("413");
-    QTest::newRow("huge header") << "GET /state HTTP/1.1\r\nX-Big: " + bigHeader + "\r\n\r\n" << QByteArray("413");
-    QTest::newRow("POST") << QByteArray("POST /state HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc") << QByteArray("405");
+    QTest::newRow("huge header") << "GET /state HTTP/1.1\r\nX-Big: " + bigHeader + "\r\n\r\n"
+                                 << QByteArray("413");
+    QTest::newRow("POST") << QByteArray("POST /state HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
+                          << QByteArray("405");
     QTest::newRow("DELETE") << QByteArray("DELETE / HTTP/1.1\r\n\r\n") << QByteArray("405");
     QTest::newRow("GET with a body") << QByteArray("GET /state HTTP/1.1\r\nContent-Length: 100\r\n\r\n")
                                      << QByteArray("413");
-    QTest::newRow("path traversal") << QByteArray("GET /../../etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
-    QTest::newRow("encoded traversal") << QByteArray("GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n\r\n")
-                                       << QByteArray("404");
-    QTest::newRow("traversal after a page") << QByteArray("GET /korvelin.js/../../x HTTP/1.1\r\n\r\n")
-                                            << QByteArray("404");
+    QTest::newRow("path traversal") << QByteArray("GET /../../etc/passwd HTTP/1.1\r\n\r\n")
+                                    << QByteArray("404");
+    QTest::newRow("encoded traversal")
+        << QByteArray("GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
+    QTest::newRow("traversal after a page")
+        << QByteArray("GET /korvelin.js/../../x HTTP/1.1\r\n\r\n") << QByteArray("404");
     QTest::newRow("not HTTP") << QByteArray("GARBAGE\r\n\r\n") << QByteArray("400");
     QTest::newRow("unknown version") << QByteArray("GET / HTTP/9.9\r\n\r\n") << QByteArray("400");
-    QTest::newRow("header without colon") << QByteArray("GET / HTTP/1.1\r\nnonsense\r\n\r\n") << QByteArray("400");
+    QTest::newRow("header without colon")
+        << QByteArray("GET / HTTP/1.1\r\nnonsense\r\n\r\n") << QByteArray("400");
     QTest::newRow("other path") << QByteArray("GET /settings HTTP/1.1\r\n\r\n") << QByteArray("404");
     QTest::newRow("state") << QByteArray("GET /state HTTP/1.1\r\nHost: x\r\n\r\n") << QByteArray("200");
 }
@@ -366,8 +380,9 @@ void TestWebBoard::halfOpenSockets_areClosedAndTheBoardAnswers()
     }
     QCOMPARE(Request(Url("/state")).Status, 200);
     // Each is answered with 408 and closed once its time is up.
-    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(sockets.begin(), sockets.end(),
-                                 [](const auto& s) { return s->state() == QAbstractSocket::UnconnectedState; }),
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::all_of(sockets.begin(), sockets.end(),
+            [](const auto& s) { return s->state() == QAbstractSocket::UnconnectedState; }),
         WaitMs);
     QVERIFY(sockets.front()->readAll().startsWith("HTTP/1.1 408"));
     QCOMPARE(Request(Url("/state")).Status, 200);
@@ -390,8 +405,9 @@ void TestWebBoard::sixtyFifthViewer_isRefused()
         WaitMs);
     // Every viewer has the state the moment it comes.
     QTRY_VERIFY_WITH_TIMEOUT(states >= 64, WaitMs);
-    const QByteArray upgrade = "GET /ws HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-                               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n";
+    const QByteArray upgrade
+        = "GET /ws HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+          "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n";
     QCOMPARE(RawStatusLine(m_port, upgrade), QByteArray("HTTP/1.1 503 Service Unavailable"));
     // The board answers others meanwhile, and pushes a change to every viewer.
     QCOMPARE(Request(Url("/state")).Status, 200);

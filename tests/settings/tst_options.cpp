@@ -183,13 +183,27 @@ void TestOptions::network_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("serve");
     QTest::addColumn<QString>("port");
-    QTest::newRow("on, 8123") << true << "8123" << "Yes" << "8123";
-    QTest::newRow("off keeps the port") << false << "8090" << "No" << "8090";
-    QTest::newRow("port 65535") << true << "65535" << "Yes" << "65535";
-    QTest::newRow("port 0 keeps 8090") << true << "0" << "Yes" << "8090";
-    QTest::newRow("port 70000 keeps 8090") << true << "70000" << "Yes" << "8090";
-    QTest::newRow("letters keep 8090") << true << "80a0" << "Yes" << "8090";
-    QTest::newRow("empty keeps 8090") << true << "" << "Yes" << "8090";
+    QTest::newRow("on, 8123") << true << "8123"
+                              << "Yes"
+                              << "8123";
+    QTest::newRow("off keeps the port") << false << "8090"
+                                        << "No"
+                                        << "8090";
+    QTest::newRow("port 65535") << true << "65535"
+                                << "Yes"
+                                << "65535";
+    QTest::newRow("port 0 keeps 8090") << true << "0"
+                                       << "Yes"
+                                       << "8090";
+    QTest::newRow("port 70000 keeps 8090") << true << "70000"
+                                           << "Yes"
+                                           << "8090";
+    QTest::newRow("letters keep 8090") << true << "80a0"
+                                       << "Yes"
+                                       << "8090";
+    QTest::newRow("empty keeps 8090") << true << ""
+                                      << "Yes"
+                                      << "8090";
 }
 
 void TestOptions::network()

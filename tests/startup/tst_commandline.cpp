@@ -77,11 +77,14 @@ void TestCommandLine::serve_data()
     QTest::addColumn<bool>("error");
     QTest::addColumn<bool>("help");
     QTest::newRow("--serve") << QStringList { "--serve" } << false << true << 0 << false << false;
-    QTest::newRow("--serve bypass") << QStringList { "--serve", "bypass" } << true << true << 0 << false << false;
+    QTest::newRow("--serve bypass") << QStringList { "--serve", "bypass" } << true << true << 0 << false
+                                    << false;
     QTest::newRow("bypass --serve=8091")
         << QStringList { "bypass", "--serve=8091" } << true << true << 8091 << false << false;
-    QTest::newRow("--serve=65535") << QStringList { "--serve=65535" } << false << true << 65535 << false << false;
-    QTest::newRow("--serve=0") << QStringList { "--serve=0", "bypass" } << true << false << 0 << true << false;
+    QTest::newRow("--serve=65535") << QStringList { "--serve=65535" } << false << true << 65535 << false
+                                   << false;
+    QTest::newRow("--serve=0") << QStringList { "--serve=0", "bypass" } << true << false << 0 << true
+                               << false;
     QTest::newRow("--serve=65536") << QStringList { "--serve=65536" } << false << false << 0 << true << false;
     QTest::newRow("--serve=abc") << QStringList { "--serve=abc" } << false << false << 0 << true << false;
     QTest::newRow("--serve= (empty)") << QStringList { "--serve=" } << false << false << 0 << true << false;
@@ -89,8 +92,8 @@ void TestCommandLine::serve_data()
         << QStringList { "--serve", "--audience=x", "bypass" } << true << true << 0 << true << false;
     QTest::newRow("--help") << QStringList { "--help" } << false << false << 0 << false << true;
     QTest::newRow("-h") << QStringList { "-h" } << false << false << 0 << false << true;
-    QTest::newRow("-stylesheet is Qt's") << QStringList { "-stylesheet", "a.qss" } << false << false << 0 << false
-                                         << false;
+    QTest::newRow("-stylesheet is Qt's")
+        << QStringList { "-stylesheet", "a.qss" } << false << false << 0 << false << false;
 }
 
 void TestCommandLine::serve()
