@@ -9,10 +9,12 @@
 #include "network/boardstate.h"
 #include "network/boardview.h"
 #include "network/requestscreen.h"
+#include "network/webservice.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QWebSocket>
@@ -46,6 +48,7 @@ private slots:
     void state_followsScoresShidoAndClocks();
     void view_leavesOutTheSelectionAndSeesChanges();
     void server_dropsAViewerThatTakesNothing();
+    void portInUse_isReportedAndTheBoardRunsOn();
 };
 
 void TestNetwork::screen_data()
@@ -204,6 +207,33 @@ void TestNetwork::server_dropsAViewerThatTakesNothing()
     QTRY_COMPARE_WITH_TIMEOUT(server.Viewers(), 1, 10000);
     QCOMPARE(reader.state(), QAbstractSocket::ConnectedState);
     QTRY_VERIFY_WITH_TIMEOUT(received >= sent, 20000);
+}
+
+void TestNetwork::portInUse_isReportedAndTheBoardRunsOn()
+{
+    QTcpServer taken;
+    QVERIFY(taken.listen(QHostAddress::Any, 0));
+    QStringList reports;
+    BoardWebService::SetFailureReporter([&reports](const QString& text) { reports << text; });
+    Board board(false);
+    BoardWebService web(*board);
+    QVERIFY(!web.Serve(taken.serverPort()));
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.first().contains(QStringLiteral("port %1 cannot be opened").arg(taken.serverPort())),
+        qPrintable(reports.first()));
+    QVERIFY(!web.Serving());
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
+    // The board keeps time.
+    board->AllKeyCode(BoardSettings.StartStopPeriodClockKey);
+    board.Advance(1000);
+    QCOMPARE(ReadBoardState(*board).ClockShown, QStringLiteral("1:59"));
+    // Another port serves, and the title shows where.
+    QVERIFY(web.Serve(0));
+    QVERIFY(board->windowTitle().startsWith(QStringLiteral("Korvelin - http://")));
+    QVERIFY(board->windowTitle().endsWith(QStringLiteral(":%1").arg(web.Port())));
+    web.StopServing();
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
+    BoardWebService::SetFailureReporter({});
 }
 
 QTEST_MAIN(TestNetwork)
