@@ -88,8 +88,10 @@ void HallWindow::Take(const QByteArray& topic, const QByteArray& payload)
         if (const auto it = m_mats.find(message.Mat); it != m_mats.end()) {
             delete it->second;
             m_mats.erase(it);
+            m_states.erase(message.Mat);
             LayOut();
             ShowStatus();
+            emit Changed();
         }
         return;
     case MatMessage::Kind::Presence:
@@ -97,9 +99,11 @@ void HallWindow::Take(const QByteArray& topic, const QByteArray& payload)
         break;
     case MatMessage::Kind::State:
         MatFor(message.Mat)->Show(message.State);
+        m_states[message.Mat] = payload;
         break;
     }
     emit MatShown(message.Mat);
+    emit Changed();
 }
 
 MatBoard* HallWindow::MatFor(int mat)
@@ -120,6 +124,31 @@ MatBoard* HallWindow::Mat(int mat) const
     return it == m_mats.end() ? nullptr : it->second;
 }
 
+QByteArray HallWindow::StateJson(int mat) const
+{
+    const auto it = m_states.find(mat);
+    return it == m_states.end() ? QByteArray() : it->second;
+}
+
+QByteArray HallWindow::HallJson() const
+{
+    // The states went through the checks of ParseMatMessage: each is one
+    // JSON object, and goes in as it came.
+    QByteArray json = "{\"version\":1,\"broker_online\":";
+    json += m_brokerOnline ? "true" : "false";
+    json += ",\"mats\":[";
+    bool first = true;
+    for (const auto& [mat, board] : m_mats) {
+        if (!first)
+            json += ',';
+        first = false;
+        const QByteArray state = StateJson(mat);
+        json += "{\"mat\":" + QByteArray::number(mat) + ",\"online\":" + (board->Online() ? "true" : "false")
+            + ",\"state\":" + (state.isEmpty() ? QByteArray("null") : state) + '}';
+    }
+    return json + "]}";
+}
+
 QList<int> HallWindow::Mats() const
 {
     QList<int> mats;
@@ -132,6 +161,7 @@ void HallWindow::SetBrokerOnline(bool online)
 {
     m_brokerOnline = online;
     ShowStatus();
+    emit Changed();
 }
 
 QString HallWindow::StatusText() const

@@ -35,6 +35,11 @@ public:
     void Take(const QByteArray& topic, const QByteArray& payload);
 
     MatBoard* Mat(int mat) const;
+    // The state a mat's board published last, as it came; empty for none.
+    QByteArray StateJson(int mat) const;
+    // Every mat as JSON, for the hall page:
+    // {"version":1,"broker_online":true,"mats":[{"mat":1,"online":true,"state":{...}},...]}
+    QByteArray HallJson() const;
     // The mats shown, in order.
     QList<int> Mats() const;
     bool BrokerOnline() const { return m_brokerOnline; }
@@ -47,6 +52,8 @@ public:
 signals:
     // A mat's board was shown anew (for whoever waits on the hall view).
     void MatShown(int mat);
+    // Anything of the hall changed: a mat, its presence, the broker.
+    void Changed();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -61,6 +68,7 @@ private:
     MqttOptions m_options;
     QPointer<MqttClient> m_client;
     std::map<int, MatBoard*> m_mats;
+    std::map<int, QByteArray> m_states;
     Label* m_status;
     bool m_brokerOnline = false;
 };

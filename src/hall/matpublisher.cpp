@@ -12,8 +12,9 @@
 
 namespace kv {
 
-MatPublisher::MatPublisher(frmScoreboard& board, int mat, MqttOptions options, StateSource state)
-    : QObject(&board)
+MatPublisher::MatPublisher(
+    frmScoreboard& board, int mat, MqttOptions options, StateSource state, QObject* parent)
+    : QObject(parent)
     , m_board(&board)
     , m_mat(mat)
     , m_stateTopic(MatTopic(mat, "state"))

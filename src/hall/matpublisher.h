@@ -29,7 +29,8 @@ public:
     // The state's JSON text, read from the board on its own thread.
     using StateSource = std::function<QByteArray()>;
 
-    MatPublisher(frmScoreboard& board, int mat, MqttOptions options, StateSource state);
+    MatPublisher(
+        frmScoreboard& board, int mat, MqttOptions options, StateSource state, QObject* parent = nullptr);
     ~MatPublisher() override;
 
     int Mat() const { return m_mat; }

@@ -6,6 +6,7 @@
 #include "display/modcolor.h"
 #include "display/modstretch.h"
 #include "display/vbcolor.h"
+#include "rules/ruleset.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 
@@ -50,6 +51,7 @@ void frmScoreboard::UpdateFormColors()
 
     UpdateOtherColors();
     UpdatePenaltyColors();
+    emit LooksChanged();
 }
 
 void frmScoreboard::UpdateOtherColors()
@@ -77,6 +79,10 @@ void frmScoreboard::UpdateOtherColors()
     sideMarks(
         Winner, BoardSettings.ScoreColor, [this](int c) { shpWinnerHome->SetFillColor(c); },
         [this](int c) { shpWinnerVisitor->SetFillColor(c); });
+    // The caption "WINNER" shows over the winner where the rule set names one.
+    const bool decides = Rules().Decides;
+    Label18->SetVisible(decides && Winner == 1);
+    Label17->SetVisible(decides && Winner == 2);
 }
 
 void frmScoreboard::UpdatePenaltyColors()
@@ -104,6 +110,8 @@ void frmScoreboard::UpdateLabels()
     FitPicture(*imgHomePic, *picHomePicContainer, BoardSettings.HomePic);
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);
+    UpdateRuleDisplay();
+    emit LooksChanged();
 }
 
 } // namespace kv

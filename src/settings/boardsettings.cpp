@@ -1,5 +1,6 @@
 #include "settings/boardsettings.h"
 
+#include "rules/ruleset.h"
 #include "settings/settingsstore.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@ const QString ColorSection = QStringLiteral("ColorSettings");
 const QString KeySection = QStringLiteral("KeySettings");
 const QString TextSection = QStringLiteral("TextSettings");
 const QString PicSection = QStringLiteral("PicSettings");
+const QString RuleSection = QStringLiteral("RuleSettings");
+const QString Yes = QStringLiteral("Yes");
+const QString No = QStringLiteral("No");
 const QString NetworkSection = QStringLiteral("NetworkSettings");
 
 constexpr qint32 DefaultTimeColor = 33023;
@@ -32,6 +36,7 @@ constexpr qint16 DefaultClearKey = 46;
 constexpr qint16 DefaultBuzzerKey = 66;
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
+constexpr quint16 DefaultServePort = 8090;
 constexpr qint16 DefaultMat = 1;
 
 // What the options dialog can produce for each kind of field.
@@ -43,6 +48,8 @@ constexpr qint64 KeyMin = 1;
 constexpr qint64 KeyMax = 254;
 constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
+constexpr qint64 PortMin = 1;
+constexpr qint64 PortMax = 65535;
 constexpr qint64 MatMin = 1;
 constexpr qint64 MatMax = 99;
 
@@ -120,6 +127,12 @@ BoardSettingsRecord DefaultBoardSettings()
     r.HomePic = QString();
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
+    r.RuleSet = DefaultRuleSetName;
+    r.Category = QString();
+    r.GoldenScoreLimit = DefaultGoldenScoreLimit;
+    r.ScoreHolds = true;
+    r.Serve = false;
+    r.ServePort = DefaultServePort;
     r.Mat = DefaultMat;
     r.Broker = QString();
     r.BrokerTls = false;
@@ -163,6 +176,19 @@ void LoadBoardSettings()
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
 
+    // A value outside the known sets, presets and limits is taken as absent.
+    const QString ruleSet = store.Read(RuleSection, QStringLiteral("RuleSet"), DefaultRuleSetName);
+    s.RuleSet = ParseRuleSet(ruleSet) ? ruleSet : DefaultRuleSetName;
+    const QString category = store.Read(RuleSection, QStringLiteral("Category"), QString());
+    s.Category = CategoryNamed(category) ? category : QString();
+    const qint32 limit = ReadInteger(store, RuleSection, QStringLiteral("GoldenScoreLimit"),
+        DefaultGoldenScoreLimit, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    s.GoldenScoreLimit = IsGoldenScoreLimit(limit) ? limit : DefaultGoldenScoreLimit;
+    s.ScoreHolds = store.Read(RuleSection, QStringLiteral("ScoreHolds"), Yes) != No;
+    s.Serve
+        = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
+    s.ServePort = static_cast<quint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
     s.Mat = static_cast<qint16>(
         ReadInteger(store, NetworkSection, QStringLiteral("Mat"), DefaultMat, MatMin, MatMax));
     s.Broker = store.Read(NetworkSection, QStringLiteral("Broker"), QString()).trimmed();
@@ -208,6 +234,9 @@ bool SaveBoardSettingsGroup(int group)
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
         break;
     case NetworkSettingsGroup:
+        w.Text(
+            NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
         w.Number(NetworkSection, QStringLiteral("Mat"), s.Mat);
         w.Text(NetworkSection, QStringLiteral("Broker"), s.Broker);
         w.Text(NetworkSection, QStringLiteral("BrokerTls"),
@@ -221,6 +250,17 @@ bool SaveBoardSettingsGroup(int group)
     return w.Ok();
 }
 
+bool SaveRuleSettings()
+{
+    const BoardSettingsRecord& s = BoardSettings;
+    Writer w;
+    w.Text(RuleSection, QStringLiteral("RuleSet"), s.RuleSet);
+    w.Text(RuleSection, QStringLiteral("Category"), s.Category);
+    w.Number(RuleSection, QStringLiteral("GoldenScoreLimit"), s.GoldenScoreLimit);
+    w.Text(RuleSection, QStringLiteral("ScoreHolds"), s.ScoreHolds ? Yes : No);
+    return w.Ok();
+}
+
 bool SaveIsKeyCode()
 {
     return SettingsStore().Write(KeySection, QStringLiteral("IsKeyCode"), QStringLiteral("Yes"));
@@ -231,6 +271,7 @@ bool SaveAllBoardSettings()
     bool ok = true;
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
+    ok = SaveRuleSettings() && ok;
     ok = SaveIsKeyCode() && ok;
     return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;
 }

@@ -32,7 +32,16 @@ struct BoardSettingsRecord
     QString HomePic;
     QString VisitorPic;
     qint16 LEDType = 0;
-    // "NetworkSettings": the hall's message broker and this board's mat on it.
+    // "RuleSettings"
+    QString RuleSet = QStringLiteral("Classic"); // "Classic", "IJF 2018" or "IJF 2025"
+    QString Category; // a category preset's name; empty for none
+    qint32 GoldenScoreLimit = -1; // seconds; -1 unlimited, 0 none
+    bool ScoreHolds = true; // stored as "Yes" / "No"
+
+    // "NetworkSettings": the board shown in browsers on the hall's network,
+    // and the hall's message broker with this board's mat on it.
+    bool Serve = false; // stored as "Yes" / "No"
+    quint16 ServePort = 8090;
     qint16 Mat = 1; // 1 to 99
     QString Broker; // HOST[:PORT]; empty: the board is on no broker
     bool BrokerTls = false; // stored as "Yes" / "No"
@@ -63,14 +72,17 @@ void LoadBoardSettings();
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
+// Writes the "RuleSettings" keys from BoardSettings.
+bool SaveRuleSettings();
+
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
 // The saving group of the network settings.
 inline constexpr int NetworkSettingsGroup = 7;
 
-// Groups 1 to 5, the marker and the network group, in that order; false if
-// any write failed.
+// Groups 1 to 5, the rule settings, the marker and the network group, in
+// that order; false if any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

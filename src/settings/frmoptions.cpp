@@ -7,16 +7,21 @@
 #include "display/modcolor.h"
 #include "display/vbcolor.h"
 #include "platform/keyboardstate.h"
+#include "rules/ruleset.h"
 #include "settings/boardsettings.h"
 #include "settings/commondialogs.h"
 #include "settings/frmchoosekey.h"
 #include "settings/modgrabkeys.h"
 #include "settings/optionsdesign.h"
+#include "settings/optionsdialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -67,6 +72,34 @@ QString BuzzerCaption(const QString& path)
 #endif
     const QString name = QFileInfo(path).isFile() ? path.mid(slash + 1) : QString();
     return path.left(25) + QStringLiteral(" ...") + QDir::separator() + name;
+}
+
+std::optional<quint16> ParseServePort(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 5)
+        return std::nullopt;
+    for (const QChar c : trimmed) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return std::nullopt;
+    }
+    const int port = trimmed.toInt();
+    if (port < 1 || port > 65535)
+        return std::nullopt;
+    return static_cast<quint16>(port);
+}
+
+std::optional<qint16> ParseMat(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 2 || !std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))
+        return std::nullopt;
+    const int mat = trimmed.toInt();
+    if (mat < 1 || mat > 99)
+        return std::nullopt;
+    return static_cast<qint16>(mat);
 }
 
 frmOptions::frmOptions(QWidget* parent)
@@ -127,6 +160,20 @@ frmOptions::frmOptions(QWidget* parent)
     cmdBuzzerSoundNone = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerSoundNone"));
     cmdBuzzerKey = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerKey"));
     lblBuzzerKey = ControlAs<DialogLabel>(QStringLiteral("lblBuzzerKey"));
+    cmbRuleSet = ControlAs<ComboBox>(QStringLiteral("cmbRuleSet"));
+    cmbCategory = ControlAs<ComboBox>(QStringLiteral("cmbCategory"));
+    cmbGoldenScoreLimit = ControlAs<ComboBox>(QStringLiteral("cmbGoldenScoreLimit"));
+    chkScoreHolds = ControlAs<CheckBox>(QStringLiteral("chkScoreHolds"));
+    optServeOff = ControlAs<OptionButton>(QStringLiteral("optServeOff"));
+    optServeOn = ControlAs<OptionButton>(QStringLiteral("optServeOn"));
+    txtServePort = ControlAs<TextBox>(QStringLiteral("txtServePort"));
+    txtBroker = ControlAs<TextBox>(QStringLiteral("txtBroker"));
+    txtMat = ControlAs<TextBox>(QStringLiteral("txtMat"));
+    chkBrokerTls = ControlAs<CheckBox>(QStringLiteral("chkBrokerTls"));
+    txtBrokerUser = ControlAs<TextBox>(QStringLiteral("txtBrokerUser"));
+    txtBrokerPassword = ControlAs<TextBox>(QStringLiteral("txtBrokerPassword"));
+    // The broker's password is never shown.
+    txtBrokerPassword->Editor()->setEchoMode(QLineEdit::Password);
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -168,6 +215,8 @@ frmOptions::frmOptions(QWidget* parent)
     connect(cmbLedType, &ComboBox::Click, this, &frmOptions::cmbLedType_Click);
     connect(scrLEDSelectedWidth, &VScrollBar::Change, this, &frmOptions::scrLEDSelectedWidth_Change);
     connect(lblBFile, &DialogLabel::Change, this, &frmOptions::lblBFile_Change);
+    connect(cmbRuleSet, &ComboBox::Click, this, &frmOptions::cmbRuleSet_Click);
+    connect(cmbCategory, &ComboBox::Click, this, &frmOptions::cmbCategory_Click);
 }
 
 QString frmOptions::KeyCodeToStr(qint16 KeyCode)
@@ -222,6 +271,74 @@ void frmOptions::Load()
     txtTitleText->SetText(BoardSettings.TitleText);
     txtHomeText->SetText(BoardSettings.HomeText);
     txtVisitorText->SetText(BoardSettings.VisitorText);
+
+    // The category first: choosing one fills the golden-score limit.
+    cmbRuleSet->SetListIndex(static_cast<int>(RuleSetNamed(BoardSettings.RuleSet).Id));
+    cmbRuleSet_Click();
+    int category = 0;
+    for (std::size_t i = 0; i < CategoryPresets().size(); ++i) {
+        if (BoardSettings.Category == QLatin1String(CategoryPresets()[i].Name))
+            category = int(i) + 1;
+    }
+    cmbCategory->SetListIndex(category);
+    const auto limit
+        = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), BoardSettings.GoldenScoreLimit);
+    cmbGoldenScoreLimit->SetListIndex(
+        limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
+    chkScoreHolds->SetValue(BoardSettings.ScoreHolds);
+
+    optServeOn->SetValue(BoardSettings.Serve);
+    optServeOff->SetValue(!BoardSettings.Serve);
+    txtServePort->SetText(QString::number(BoardSettings.ServePort));
+    txtBroker->SetText(BoardSettings.Broker);
+    txtMat->SetText(QString::number(BoardSettings.Mat));
+    chkBrokerTls->SetValue(BoardSettings.BrokerTls);
+    txtBrokerUser->SetText(BoardSettings.BrokerUser);
+    txtBrokerPassword->SetText(BoardSettings.BrokerPassword);
+}
+
+void frmOptions::cmbRuleSet_Click()
+{
+    // Classic never scores holds.
+    const int index = cmbRuleSet->ListIndex();
+    chkScoreHolds->setEnabled(index >= 0 && RuleSets()[std::size_t(index)].HoldsScore);
+}
+
+void frmOptions::cmbCategory_Click()
+{
+    const int index = cmbCategory->ListIndex();
+    if (index < 1 || index > int(CategoryPresets().size()))
+        return;
+    const int limit = CategoryPresets()[std::size_t(index - 1)].GoldenScoreLimit;
+    const auto at = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), limit);
+    if (at != GoldenScoreLimits.end())
+        cmbGoldenScoreLimit->SetListIndex(int(at - GoldenScoreLimits.begin()));
+}
+
+bool frmOptions::SaveRules()
+{
+    const int ruleIndex = cmbRuleSet->ListIndex();
+    const QString ruleSet = ruleIndex >= 0 && ruleIndex < int(RuleSets().size())
+        ? QLatin1String(RuleSets()[std::size_t(ruleIndex)].Name)
+        : BoardSettings.RuleSet;
+    if (ruleSet != BoardSettings.RuleSet && ContestUnderWay()) {
+        // The contest goes on under the rules it began with.
+        Dialogs().ShowWarning(this, QStringLiteral("Rule set"),
+            QStringLiteral("The rule set cannot change while a contest is under way: this contest goes on "
+                           "under %1.\n\nPress the reset key to end the contest, then choose %2 again.")
+                .arg(BoardSettings.RuleSet, ruleSet));
+    } else {
+        BoardSettings.RuleSet = ruleSet;
+    }
+    const int category = cmbCategory->ListIndex();
+    BoardSettings.Category = category >= 1 && category <= int(CategoryPresets().size())
+        ? QLatin1String(CategoryPresets()[std::size_t(category - 1)].Name)
+        : QString();
+    const int limit = cmbGoldenScoreLimit->ListIndex();
+    if (limit >= 0 && limit < int(GoldenScoreLimits.size()))
+        BoardSettings.GoldenScoreLimit = GoldenScoreLimits[std::size_t(limit)];
+    BoardSettings.ScoreHolds = chkScoreHolds->Value();
+    return SaveRuleSettings();
 }
 
 void frmOptions::UpdateBuzzerCaption()
@@ -392,7 +509,20 @@ void frmOptions::cmdOk_Click()
     BoardSettings.LEDType = static_cast<qint16>(qMax(0, cmbLedType->ListIndex()));
     saved = SaveBoardSettingsGroup(5) && saved;
 
+    saved = SaveRules() && saved;
+
     saved = SaveIsKeyCode() && saved;
+
+    // A port that is not a number from 1 to 65535 keeps the one before.
+    BoardSettings.Serve = optServeOn->Value();
+    BoardSettings.ServePort = ParseServePort(txtServePort->Text()).value_or(BoardSettings.ServePort);
+    // A mat that is not a number from 1 to 99 keeps the one before.
+    BoardSettings.Broker = txtBroker->Text().trimmed();
+    BoardSettings.Mat = ParseMat(txtMat->Text()).value_or(BoardSettings.Mat);
+    BoardSettings.BrokerTls = chkBrokerTls->Value();
+    BoardSettings.BrokerUser = txtBrokerUser->Text();
+    BoardSettings.BrokerPassword = txtBrokerPassword->Text();
+    saved = SaveBoardSettingsGroup(NetworkSettingsGroup) && saved;
     if (!saved) {
         Dialogs().ShowWarning(this, QStringLiteral("Options"),
             QStringLiteral("The settings could not be saved: the settings store cannot be written (is it "

@@ -3,9 +3,11 @@
 #include "display/modalform.h"
 
 #include <functional>
+#include <optional>
 
 namespace kv {
 
+class CheckBox;
 class ColorBox;
 class ComboBox;
 class CommandButton;
@@ -62,6 +64,8 @@ public:
     void cmbLedType_Click();
     void scrLEDSelectedWidth_Change();
     void lblBFile_Change();
+    void cmbRuleSet_Click();
+    void cmbCategory_Click();
 
     TabControl* SSTab1 = nullptr;
     CommandButton* cmdOk = nullptr;
@@ -111,9 +115,23 @@ public:
     CommandButton* cmdBuzzerSoundNone = nullptr;
     CommandButton* cmdBuzzerKey = nullptr;
     DialogLabel* lblBuzzerKey = nullptr;
+    ComboBox* cmbRuleSet = nullptr;
+    ComboBox* cmbCategory = nullptr;
+    ComboBox* cmbGoldenScoreLimit = nullptr;
+    CheckBox* chkScoreHolds = nullptr;
+    OptionButton* optServeOff = nullptr;
+    OptionButton* optServeOn = nullptr;
+    TextBox* txtServePort = nullptr;
+    TextBox* txtBroker = nullptr;
+    TextBox* txtMat = nullptr;
+    CheckBox* chkBrokerTls = nullptr;
+    TextBox* txtBrokerUser = nullptr;
+    TextBox* txtBrokerPassword = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
+    // OK's rule settings; false when the store could not be written.
+    bool SaveRules();
 
     // The colour the colour dialog holds between its openings.
     qint32 m_colourDialogColor = 0;
@@ -123,6 +141,12 @@ private:
 // when empty; up to 50 characters whole; a longer path as its first 25
 // characters, " ...", the separator and the file name when the file exists.
 QString BuzzerCaption(const QString& path);
+
+// The port typed in the network options: a whole number from 1 to 65535,
+// else nothing.
+std::optional<quint16> ParseServePort(const QString& text);
+// A mat number typed in the options: 1 to 99, else nothing.
+std::optional<qint16> ParseMat(const QString& text);
 
 // Opens the options dialog modal over the program's active window.
 void ShowOptionsDialog();

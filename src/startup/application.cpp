@@ -1,12 +1,11 @@
 #include "startup/application.h"
 
 #include "display/audiencedisplay.h"
-#include "hall/brokeraddress.h"
+#include "hall/hallweb.h"
 #include "hall/hallwindow.h"
-#include "hall/matpublisher.h"
-#include "hall/resultoutbox.h"
+#include "hall/matservice.h"
 #include "help/frmhelp.h"
-#include "scoreboard/contestjournal.h"
+#include "network/webservice.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "settings/frmoptions.h"
@@ -42,6 +41,15 @@ int& KeepArguments(int& argc, char** argv)
 {
     KeptArguments() = RawArguments(argc, argv);
     return argc;
+}
+// What the command line asks of the broker for this run.
+BrokerChoice BrokerAsked(const CommandLine& commandLine)
+{
+    return { .Broker = commandLine.Broker,
+        .Mat = commandLine.Mat,
+        .Tls = commandLine.BrokerTls,
+        .User = commandLine.BrokerUser,
+        .Off = commandLine.BrokerOff };
 }
 } // namespace
 
@@ -106,59 +114,15 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
     new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
 }
 
-namespace {
-
-// The broker of this run: the command line's, else the settings'. Null
-// when there is none, or when the text is no broker address (then the
-// operator has been told).
-std::optional<MqttOptions> BrokerOptions(const CommandLine& commandLine)
+void KorvelinApplication::StartServing(bool serveAsked, quint16 portAsked)
 {
-    if (commandLine.BrokerOff)
-        return std::nullopt;
-    const QString text = commandLine.Broker.isEmpty() ? BoardSettings.Broker : commandLine.Broker;
-    if (text.isEmpty())
-        return std::nullopt;
-    const bool tls = commandLine.BrokerTls || BoardSettings.BrokerTls;
-    const BrokerAddress address = ParseBrokerAddress(text, tls);
-    if (!address.IsValid()) {
-        qWarning("Korvelin: the broker of the settings is not used: %s", qPrintable(address.Error));
-        return std::nullopt;
-    }
-    MqttOptions options;
-    options.Host = address.Host;
-    options.Port = address.Port;
-    options.Tls = tls;
-    options.User = commandLine.BrokerUser.isEmpty() ? BoardSettings.BrokerUser : commandLine.BrokerUser;
-    options.Password = BoardSettings.BrokerPassword;
-    return options;
-}
-
-// The state the board publishes on the broker.
-// INTERIM until the served board's state builder is on this branch.
-MatPublisher::StateSource BoardStateSource(frmScoreboard&)
-{
-    return [] { return QByteArray(); };
-}
-
-} // namespace
-
-bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
-{
-    LoadBoardSettings();
-    const std::optional<MqttOptions> options = BrokerOptions(commandLine);
-    if (!options) {
-        const QString text = QStringLiteral(
-            "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
-            "or a broker in the options (F2, \"Network\").");
-        qWarning("%s", qPrintable(text));
-        QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
-        return false;
-    }
-    auto* hall = new HallWindow(*options);
-    hall->setAttribute(Qt::WA_DeleteOnClose);
-    hall->Start();
-    PlaceHallWindow(*hall);
-    return true;
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    // Serves when the settings or the command line ask for it; follows the
+    // options from then on.
+    auto* web = new BoardWebService(*board);
+    web->Start(serveAsked, portAsked);
 }
 
 void KorvelinApplication::StartPublishing(const CommandLine& commandLine)
@@ -166,12 +130,34 @@ void KorvelinApplication::StartPublishing(const CommandLine& commandLine)
     frmScoreboard* board = frmSplash::Scoreboard();
     if (!board)
         return;
-    std::optional<MqttOptions> options = BrokerOptions(commandLine);
-    if (!options)
-        return;
-    options->OutboxFolder = ResultOutbox::FolderBeside(ContestJournalPath());
-    const int mat = commandLine.Mat > 0 ? commandLine.Mat : BoardSettings.Mat;
-    new MatPublisher(*board, mat, *options, BoardStateSource(*board));
+    // On the hall's broker when the settings or the command line name one;
+    // follows the options from then on.
+    auto* mat = new MatService(*board);
+    mat->Start(BrokerAsked(commandLine));
+}
+
+bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
+{
+    LoadBoardSettings();
+    QString why;
+    const std::optional<MqttOptions> options = ChooseBroker(BrokerAsked(commandLine), BoardSettings, &why);
+    if (!options) {
+        const QString text = why.isEmpty()
+            ? QStringLiteral(
+                "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+                "or a broker in the options (F2, \"Network\").")
+            : why;
+        qWarning("%s", qPrintable(text));
+        QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
+        return false;
+    }
+    auto* hall = new HallWindow(*options);
+    hall->setAttribute(Qt::WA_DeleteOnClose);
+    hall->Start();
+    if (commandLine.Serve || BoardSettings.Serve)
+        ServeHall(*hall, commandLine.ServePort != 0 ? commandLine.ServePort : BoardSettings.ServePort);
+    PlaceHallWindow(*hall);
+    return true;
 }
 
 int KorvelinApplication::Run()
@@ -186,11 +172,16 @@ int KorvelinApplication::Run()
             return OpenHall(commandLine) ? exec() : 2;
         auto* splash = new frmSplash;
         if (splash->Load(commandLine.Arguments)) {
+            StartServing(commandLine.Serve, commandLine.ServePort);
             StartPublishing(commandLine);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
             // The board exists once the splash has gone.
+            connect(splash, &QObject::destroyed, this,
+                [this, serve = commandLine.Serve, port = commandLine.ServePort] {
+                    StartServing(serve, port);
+                });
             connect(splash, &QObject::destroyed, this, [this, commandLine] { StartPublishing(commandLine); });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,

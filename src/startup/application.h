@@ -42,6 +42,7 @@ private:
     // Puts the board on the hall's broker when the command line or the
     // settings name one.
     void StartPublishing(const CommandLine& commandLine);
+    void StartServing(bool serveAsked, quint16 portAsked);
 };
 
 } // namespace kv

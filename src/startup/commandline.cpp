@@ -9,6 +9,9 @@ namespace kv {
 namespace {
 const QString AudienceOption = QStringLiteral("audience");
 const QString AudiencePrefix = QStringLiteral("--audience=");
+const QString ServeOption = QStringLiteral("serve");
+const QString ServePrefix = QStringLiteral("--serve=");
+const QString HelpOption = QStringLiteral("help");
 
 void AddError(CommandLine& result, const QString& error)
 {
@@ -63,6 +66,30 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
 }
 } // namespace
 
+QString CommandLineHelp()
+{
+    return QStringLiteral(
+        "Usage: korvelin [bypass] [--audience[=N]] [--serve[=PORT]] [--mat=N] [--broker=HOST[:PORT]]\n"
+        "       korvelin --hall [--broker=HOST[:PORT]]\n"
+        "A judo contest scoreboard.\n"
+        "\n"
+        "  bypass            skip the splash screen and open the scoreboard at once\n"
+        "  --audience        open the audience display on the first screen without the board\n"
+        "  --audience=N      open the audience display on screen N (counted from 1)\n"
+        "  --serve           show the board in browsers on the network, on the port of the\n"
+        "                    options (8090 unless changed): http://<this computer>:8090/\n"
+        "  --serve=PORT      the same, on PORT (1 to 65535) for this run\n"
+        "  --mat=N           this board is mat N (1 to 99) on the hall's broker\n"
+        "  --broker=HOST[:PORT]\n"
+        "                    publish the board on the hall's MQTT broker (port 1883 unless\n"
+        "                    given) for this run; with --hall, the broker to show\n"
+        "  --broker-tls      reach the broker with TLS (port 8883 unless given)\n"
+        "  --broker-user=NAME\n"
+        "                    the user name at the broker; the password is the options'\n"
+        "  --hall            the hall view: every mat on the broker, one compact board each\n"
+        "  -h, --help        show these options and end\n");
+}
+
 CommandLine ParseCommandLine(const QStringList& allArguments)
 {
     CommandLine result;
@@ -73,26 +100,55 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
     QStringList forParser { QStringLiteral("korvelin") };
     QString screenText;
     bool screenGiven = false;
+    QString portText;
+    bool portGiven = false;
     bool optionsEnded = false;
+    const QStringList ownSwitches { QStringLiteral("--") + AudienceOption, QStringLiteral("--") + ServeOption,
+        QStringLiteral("--") + HelpOption, QStringLiteral("-h") };
     for (const QString& argument : rawArguments) {
         optionsEnded = optionsEnded || argument == QStringLiteral("--");
         if (!optionsEnded && argument.startsWith(AudiencePrefix)) {
             screenText = argument.mid(AudiencePrefix.size());
             screenGiven = true;
             forParser << QStringLiteral("--") + AudienceOption;
+        } else if (!optionsEnded && argument.startsWith(ServePrefix)) {
+            portText = argument.mid(ServePrefix.size());
+            portGiven = true;
+            forParser << QStringLiteral("--") + ServeOption;
         } else {
             forParser << argument;
-            if (optionsEnded || argument != QStringLiteral("--") + AudienceOption)
+            if (optionsEnded || !ownSwitches.contains(argument))
                 result.Arguments << argument;
         }
     }
 
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(AudienceOption));
+    parser.addOption(QCommandLineOption(ServeOption));
+    // -h is taken whole only: "-stylesheet" is Qt's, never -s -t ... -h.
+    parser.addOption(QCommandLineOption(HelpOption));
     // Unknown options (Qt's own among them) are no error here: they stay in
     // the argument text, where they keep the splash from being bypassed.
     parser.parse(forParser);
     result.Audience = parser.isSet(AudienceOption);
+    result.Serve = parser.isSet(ServeOption);
+    result.Help = parser.isSet(HelpOption) || (!optionsEnded && rawArguments.contains(QStringLiteral("-h")));
+
+    if (portGiven) {
+        bool ok = false;
+        const int port = portText.toInt(&ok);
+        if (!ok || port < 1 || port > 65535) {
+            result.Serve = false;
+            const QString error
+                = QStringLiteral("The board is not shown on the network: \"%1\" is not a port number. "
+                                 "Use --serve for the port of the options or --serve=PORT with PORT "
+                                 "from 1 to 65535.")
+                      .arg(portText);
+            result.Error = result.Error.isEmpty() ? error : result.Error + QStringLiteral("\n\n") + error;
+        } else {
+            result.ServePort = static_cast<quint16>(port);
+        }
+    }
 
     if (screenGiven) {
         bool ok = false;

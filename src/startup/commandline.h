@@ -18,6 +18,12 @@ struct CommandLine
     // The screen the audience display asks for, counted from 1; 0 means the
     // first screen that does not hold the scoreboard.
     int AudienceScreen = 0;
+    // --serve or --serve=PORT: show the board in browsers on the network for
+    // this run; ServePort 0 means the port of the settings.
+    bool Serve = false;
+    quint16 ServePort = 0;
+    // --help or -h: print the options and end.
+    bool Help = false;
     // --hall: the hall view of every mat on the broker instead of a board.
     bool Hall = false;
     // --mat=N: this board is mat N (1 to 99) on the broker; 0 means the mat
@@ -41,6 +47,9 @@ struct CommandLine
 // Parses the raw arguments (without the program name, before Qt took out
 // its own options such as -style).
 CommandLine ParseCommandLine(const QStringList& rawArguments);
+
+// What `korvelin --help` prints: every option of the program.
+QString CommandLineHelp();
 
 // The arguments of argv without the program name, as typed. Taken before
 // QApplication removes the options it handles itself.

@@ -36,6 +36,12 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "PicSettings", "HomePic" },
     { "PicSettings", "VisitorPic" },
     { "PicSettings", "LEDType" },
+    { "RuleSettings", "RuleSet" },
+    { "RuleSettings", "Category" },
+    { "RuleSettings", "GoldenScoreLimit" },
+    { "RuleSettings", "ScoreHolds" },
+    { "NetworkSettings", "Serve" },
+    { "NetworkSettings", "ServePort" },
 };
 
 QVariant Field(const BoardSettingsRecord& r, const QString& key)
@@ -61,6 +67,12 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "HomePic", r.HomePic },
         { "VisitorPic", r.VisitorPic },
         { "LEDType", int(r.LEDType) },
+        { "RuleSet", r.RuleSet },
+        { "Category", r.Category },
+        { "GoldenScoreLimit", r.GoldenScoreLimit },
+        { "ScoreHolds", r.ScoreHolds },
+        { "Serve", r.Serve },
+        { "ServePort", int(r.ServePort) },
     };
     return fields.value(key);
 }
@@ -213,6 +225,8 @@ void TestSettings::freshStoreGivesDefaults()
     QVERIFY(s.HomePic.isEmpty());
     QVERIFY(s.VisitorPic.isEmpty());
     QCOMPARE(s.LEDType, qint16(0));
+    QCOMPARE(s.Serve, false);
+    QCOMPARE(s.ServePort, quint16(8090));
     QCOMPARE(s, DefaultBoardSettings());
     // Loading writes nothing.
     QVERIFY(!QFile::exists(m_file));
@@ -264,6 +278,30 @@ void TestSettings::storedValueLoads_data()
     row("key fraction", "KeySettings", "ClearKey", "46.5", 46);
     row("NumLockForce beyond 32 bits", "KeySettings", "NumLockForce", "2147483648", 0);
     row("NumLockForce as text", "KeySettings", "NumLockForce", "on", 0);
+    // Rule settings: the known sets, presets and limits; anything else is
+    // taken as absent (Classic, no preset, unlimited, Yes).
+    row("RuleSet IJF 2018", "RuleSettings", "RuleSet", "IJF 2018", QString("IJF 2018"));
+    row("RuleSet IJF 2025", "RuleSettings", "RuleSet", "IJF 2025", QString("IJF 2025"));
+    row("RuleSet unknown", "RuleSettings", "RuleSet", "IJF 2030", QString("Classic"));
+    row("RuleSet empty", "RuleSettings", "RuleSet", "", QString("Classic"));
+    row("Category U15", "RuleSettings", "Category", "U15", QString("U15"));
+    row("Category unknown", "RuleSettings", "Category", "Masters", QString(""));
+    row("GoldenScoreLimit 3 minutes", "RuleSettings", "GoldenScoreLimit", "180", 180);
+    row("GoldenScoreLimit none", "RuleSettings", "GoldenScoreLimit", "0", 0);
+    row("GoldenScoreLimit 90 s", "RuleSettings", "GoldenScoreLimit", "90", -1);
+    row("GoldenScoreLimit as text", "RuleSettings", "GoldenScoreLimit", "unlimited", -1);
+    row("ScoreHolds No", "RuleSettings", "ScoreHolds", "No", false);
+    row("ScoreHolds Yes", "RuleSettings", "ScoreHolds", "Yes", true);
+    row("ScoreHolds damaged", "RuleSettings", "ScoreHolds", "maybe", true);
+    // The network settings.
+    row("Serve Yes", "NetworkSettings", "Serve", "Yes", true);
+    row("Serve No", "NetworkSettings", "Serve", "No", false);
+    row("Serve lower case", "NetworkSettings", "Serve", "yes", false);
+    row("ServePort 8091", "NetworkSettings", "ServePort", "8091", 8091);
+    row("ServePort 65535", "NetworkSettings", "ServePort", "65535", 65535);
+    row("ServePort 0", "NetworkSettings", "ServePort", "0", 8090);
+    row("ServePort 65536", "NetworkSettings", "ServePort", "65536", 8090);
+    row("ServePort as text", "NetworkSettings", "ServePort", "http", 8090);
 }
 
 void TestSettings::storedValueLoads()
@@ -399,6 +437,12 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.HomePic = "/srv/pics/home team.png";
     r.VisitorPic = "";
     r.LEDType = 1;
+    r.RuleSet = "IJF 2025";
+    r.Category = "Veterans";
+    r.GoldenScoreLimit = 120;
+    r.ScoreHolds = false;
+    r.Serve = true;
+    r.ServePort = 65000;
     BoardSettings = r;
 
     QVERIFY(SaveAllBoardSettings());
@@ -445,6 +489,7 @@ void TestSettings::saveGroupWritesOnlyItsKeys_data()
     QTest::newRow("pictures") << 5 << QStringList { "HomePic", "VisitorPic", "LEDType" };
     QTest::newRow("no group 0") << 0 << QStringList {};
     QTest::newRow("no group 6") << 6 << QStringList {};
+    QTest::newRow("network") << 7 << QStringList { "Serve", "ServePort" };
 }
 
 void TestSettings::saveGroupWritesOnlyItsKeys()
