@@ -93,9 +93,10 @@ QRect MatRect(const QSize& size, int count, int index)
     }
     const QSize cell = cellFor(best);
     const QSize board = fit(cell);
-    const QPoint cellTopLeft(
-        margin + (index % best) * (cell.width() + margin), margin + (index / best) * (cell.height() + margin));
-    return QRect(cellTopLeft + QPoint((cell.width() - board.width()) / 2, (cell.height() - board.height()) / 2),
+    const QPoint cellTopLeft(margin + (index % best) * (cell.width() + margin),
+        margin + (index / best) * (cell.height() + margin));
+    return QRect(
+        cellTopLeft + QPoint((cell.width() - board.width()) / 2, (cell.height() - board.height()) / 2),
         board);
 }
 
@@ -162,15 +163,17 @@ QString Title(::Window window)
 {
     return ReadProperty(window, "_NET_WM_NAME", 1024, QString(),
         [](int format, unsigned long items, const unsigned char* data) {
-            return format == 8 ? QString::fromUtf8(reinterpret_cast<const char*>(data), int(items)) : QString();
+            return format == 8 ? QString::fromUtf8(reinterpret_cast<const char*>(data), int(items))
+                               : QString();
         });
 }
 
 long Pid(::Window window)
 {
-    return ReadProperty(window, "_NET_WM_PID", 1, -1L, [](int format, unsigned long items, const unsigned char* data) {
-        return format == 32 && items == 1 ? *reinterpret_cast<const long*>(data) : -1L;
-    });
+    return ReadProperty(
+        window, "_NET_WM_PID", 1, -1L, [](int format, unsigned long items, const unsigned char* data) {
+            return format == 32 && items == 1 ? *reinterpret_cast<const long*>(data) : -1L;
+        });
 }
 
 QRect Geometry(::Window window)
@@ -255,7 +258,8 @@ public:
     {
         for (const ::Window window : ViewableTopLevelWindows(QtDisplay())) {
             const QString name = Title(window);
-            if (Pid(window) == ProcessId() && name.startsWith(title) && (unlike.isEmpty() || !name.startsWith(unlike)))
+            if (Pid(window) == ProcessId() && name.startsWith(title)
+                && (unlike.isEmpty() || !name.startsWith(unlike)))
                 return window;
         }
         return 0;
@@ -341,7 +345,9 @@ void TestHall::initTestCase()
     desk.Subscriptions = { "korvelin/mat/+/result", "korvelin/test/+" };
     m_desk = std::make_unique<MqttClient>(desk);
     connect(m_desk.get(), &MqttClient::MessageReceived, this,
-        [this](const QByteArray& topic, const QByteArray& payload) { m_received.append({ topic, payload }); });
+        [this](const QByteArray& topic, const QByteArray& payload) {
+            m_received.append({ topic, payload });
+        });
     m_desk->Start();
     m_voice = std::make_unique<MqttClient>(voice);
     m_voice->Start();
@@ -376,7 +382,8 @@ void TestHall::cleanupTestCase()
 
 void TestHall::Place(::Window window, const QRect& rect)
 {
-    XMoveResizeWindow(QtDisplay(), window, rect.x(), rect.y(), unsigned(rect.width()), unsigned(rect.height()));
+    XMoveResizeWindow(
+        QtDisplay(), window, rect.x(), rect.y(), unsigned(rect.width()), unsigned(rect.height()));
     XFlush(QtDisplay());
     QTRY_VERIFY_WITH_TIMEOUT(Geometry(window) == rect, WaitMs);
 }
@@ -421,8 +428,8 @@ void TestHall::twoMats_readFromTheHall()
     // Mat 1: the clock runs, then a hold-down for Home.
     QVERIFY(Focus(m_board1));
     QVERIFY(Tap(XK_s));
-    QTRY_VERIFY2_WITH_TIMEOUT(
-        ClockSeconds(mat1.Clock()) >= 100 && ClockSeconds(mat1.Clock()) <= 119, qPrintable(mat1.Clock()), WaitMs);
+    QTRY_VERIFY2_WITH_TIMEOUT(ClockSeconds(mat1.Clock()) >= 100 && ClockSeconds(mat1.Clock()) <= 119,
+        qPrintable(mat1.Clock()), WaitMs);
     QVERIFY(Tap(XK_Left));
     QTRY_VERIFY_WITH_TIMEOUT(mat1.Hold(true).toInt() >= 1, WaitMs);
     QCOMPARE(mat1.Hold(false), QString());
@@ -452,15 +459,16 @@ void TestHall::brokerKilledMidContest_resultAfterwardsOnce()
 
     // The broker dies in the middle of the contest.
     m_broker.Kill();
-    QTRY_VERIFY2_WITH_TIMEOUT(Title(m_board1).endsWith(" - broker offline"), qPrintable(Title(m_board1)), WaitMs);
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        Title(m_board1).endsWith(" - broker offline"), qPrintable(Title(m_board1)), WaitMs);
     QTRY_COMPARE_WITH_TIMEOUT(Title(m_hallWindow), QStringLiteral("Korvelin hall - broker offline"), WaitMs);
     // The board goes on exactly as before.
     const QPoint clock = OnBoard(m_board1, 3398, 1500);
     const auto boardClock = [&] {
         const QRect rect = Geometry(m_board1);
         return ReadSevenSegments(ScreenImage(),
-            QRect(clock, QSize(int(2685.0 * rect.width() / 9480), int(1140.0 * rect.height() / 6795))), TimeColor,
-            LedBack);
+            QRect(clock, QSize(int(2685.0 * rect.width() / 9480), int(1140.0 * rect.height() / 6795))),
+            TimeColor, LedBack);
     };
     const QString running = boardClock();
     QTRY_VERIFY_WITH_TIMEOUT(boardClock() != running, WaitMs);
@@ -539,7 +547,8 @@ void TestHall::badMessages_eachALineAndTheHallGoesOn()
     const QList<std::pair<QByteArray, QByteArray>> bad {
         { "korvelin/mat/3/state", "<html>not JSON</html>" },
         { "korvelin/mat/3/state", QByteArray(good).replace("\"version\":1", "\"version\":2") },
-        { "korvelin/mat/3/state", QByteArray(good).replace("\"name\":\"A\"", "\"name\":\"" + QByteArray(70000, 'A') + '"') },
+        { "korvelin/mat/3/state",
+            QByteArray(good).replace("\"name\":\"A\"", "\"name\":\"" + QByteArray(70000, 'A') + '"') },
         { "korvelin/mat/0/state", good },
         { "korvelin/mat/100/state", good },
         { "korvelin/mat/3/online", "maybe" },
