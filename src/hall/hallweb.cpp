@@ -8,7 +8,7 @@
 
 namespace kv {
 
-void ServeHall(HallWindow& hall, quint16 port)
+quint16 ServeHall(HallWindow& hall, quint16 port)
 {
     auto* server = new BoardServer({}, &hall);
     if (!server->Listen(QHostAddress::Any, port)) {
@@ -20,13 +20,13 @@ void ServeHall(HallWindow& hall, quint16 port)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::NonModal);
         box->show();
-        return;
+        return 0;
     }
     QObject::connect(
         &hall, &HallWindow::Changed, server, [server, &hall] { server->PublishHall(hall.HallJson()); });
     server->PublishHall(hall.HallJson());
-    qInfo("Korvelin: the hall view is served at http://%s:%u/hall", qPrintable(LocalNetworkHost()),
-        server->Port());
+    hall.SetServedAddress(QStringLiteral("http://%1:%2/hall").arg(LocalNetworkHost()).arg(server->Port()));
+    return server->Port();
 }
 
 } // namespace kv

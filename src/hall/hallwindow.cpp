@@ -174,10 +174,21 @@ QString HallWindow::StatusText() const
     return {};
 }
 
+void HallWindow::SetServedAddress(const QString& address)
+{
+    m_servedAddress = address;
+    ShowStatus();
+}
+
 void HallWindow::ShowStatus()
 {
     const QString text = StatusText();
-    setWindowTitle(m_brokerOnline ? Title : Title + QStringLiteral(" - ") + OfflineNote);
+    QString title = Title;
+    if (!m_brokerOnline)
+        title += QStringLiteral(" - ") + OfflineNote;
+    if (!m_servedAddress.isEmpty())
+        title += QStringLiteral(" - ") + m_servedAddress;
+    setWindowTitle(title);
     m_status->SetCaption(text);
     m_status->SetVisible(!text.isEmpty());
     LayOut();

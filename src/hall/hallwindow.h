@@ -48,6 +48,9 @@ public:
     MqttClient* Client() const { return m_client; }
     // The colours and digit style of the settings again.
     void ApplySettings();
+    // Where the hall is served on the network, shown in the title
+    // ("Korvelin hall - http://192.168.1.20:8090/hall").
+    void SetServedAddress(const QString& address);
 
 signals:
     // A mat's board was shown anew (for whoever waits on the hall view).
@@ -71,6 +74,7 @@ private:
     std::map<int, QByteArray> m_states;
     Label* m_status;
     bool m_brokerOnline = false;
+    QString m_servedAddress;
 };
 
 // Shows the hall view like the audience display: filling a second screen

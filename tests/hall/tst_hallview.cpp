@@ -5,11 +5,18 @@
 
 #include "display/controls.h"
 #include "display/leds.h"
+#include "hall/hallweb.h"
 #include "hall/hallwindow.h"
 #include "hall/matboard.h"
 #include "settings/boardsettings.h"
 
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace kv;
@@ -61,6 +68,7 @@ private slots:
     void hall_badMessages_data();
     void hall_badMessages();
     void hall_deletedStateRetiresTheMat();
+    void hall_servedAtHall();
 };
 
 void TestHallView::matBoard_showsTheState()
@@ -220,6 +228,45 @@ void TestHallView::hall_deletedStateRetiresTheMat()
     hall.Take("korvelin/mat/3/state", QByteArray());
     QCOMPARE(hall.Mats(), QList<int> { 4 });
     QCOMPARE(hall.findChildren<MatBoard*>().size(), 1);
+}
+
+void TestHallView::hall_servedAtHall()
+{
+    HallWindow hall(NoBroker());
+    hall.Take("korvelin/mat/3/state", StateOf3);
+    hall.Take("korvelin/mat/5/online", "false");
+    const quint16 port = ServeHall(hall, 0);
+    QVERIFY(port != 0);
+    QVERIFY2(
+        hall.windowTitle().endsWith(QStringLiteral(":%1/hall").arg(port)), qPrintable(hall.windowTitle()));
+    QNetworkAccessManager manager;
+    const auto get = [&](const QString& path) {
+        QNetworkReply* reply
+            = manager.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path))));
+        QSignalSpy done(reply, &QNetworkReply::finished);
+        if (!reply->isFinished())
+            done.wait(10000);
+        reply->deleteLater();
+        return std::pair { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+            reply->readAll() };
+    };
+    const auto [pageStatus, page] = get("/hall");
+    QCOMPARE(pageStatus, 200);
+    QVERIFY(page.contains("<title>Korvelin hall</title>"));
+    // The mats as JSON, each state as its board sent it.
+    QTRY_VERIFY_WITH_TIMEOUT(get("/hall/state").second.contains("\"mat\":5"), 10000);
+    const QJsonObject mats = QJsonDocument::fromJson(get("/hall/state").second).object();
+    QCOMPARE(mats.value("version").toInt(), 1);
+    QCOMPARE(mats.value("broker_online").toBool(), false);
+    const QJsonArray list = mats.value("mats").toArray();
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list[0].toObject().value("mat").toInt(), 3);
+    QCOMPARE(list[0].toObject().value("online").toBool(), true);
+    QCOMPARE(list[0].toObject().value("state").toObject().value("clock").toObject().value("shown").toString(),
+        QStringLiteral("3:54"));
+    QCOMPARE(list[1].toObject().value("mat").toInt(), 5);
+    QCOMPARE(list[1].toObject().value("online").toBool(), false);
+    QVERIFY(list[1].toObject().value("state").isNull());
 }
 
 QTEST_MAIN(TestHallView)
