@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 namespace kv {
 
@@ -78,6 +79,13 @@ public:
     void UpdateOtherColors();
     // The full match reset of the reset key.
     void ResetMatch();
+
+    // The refresh runs when a display can change, not on a fixed beat: at the
+    // next whole second of a running clock (a displayed second, a hold
+    // threshold, the end of time), right after an operator's action, and
+    // after anything set a clock. Nanoseconds of the clock source from now
+    // to that next moment; nothing while no clock runs.
+    std::optional<qint64> NextRefreshNanoseconds() const;
 
     // The ippon and winner toggles of a side (1 Home, 2 Visitor): the side
     // gets the mark, or loses it if it had it. Giving either freezes the contest.
@@ -158,6 +166,13 @@ public:
     QVector<Shape*> shpVisitorS; // indexes 1..4 (element 0 unused)
     Shape* shpObjectSelected;
 
+signals:
+    // Something the board shows may have changed: emitted after every
+    // handled key, mouse and focus action and after every refresh that
+    // changed a display or a clock. Cheap to receive; the receiver reads the
+    // board itself.
+    void BoardChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -169,6 +184,14 @@ private:
     template <typename T> T* Find(const char* name, int index = -1);
     void BindControls();
     void ConnectHandlers();
+
+    // Has tmrClock1 run the refresh at NextRefreshNanoseconds, or not at all.
+    void ScheduleRefresh();
+    // A clock was set: one refresh as soon as the event loop is free.
+    void ClockChanged();
+    // The end of one operator action: a refresh follows at once (rules
+    // that read the scores may apply now) and BoardChanged goes out.
+    void ActionHandled();
 
     void StartStop();
     // The end-of-time rule of the refresh: at or below 0 a running contest
@@ -209,6 +232,8 @@ private:
 
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
+    // Set when a clock changes; read and cleared by the refresh.
+    bool m_clockChanged = false;
     std::unique_ptr<JournalKeeper> m_journal;
 };
 
