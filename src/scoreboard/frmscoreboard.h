@@ -71,6 +71,10 @@ public:
     void UpdatePinStatus();
     void AllKeyUp(qint16 KeyCode, qint16 Shift);
     void Buzzer(const QString& FileName);
+    // Opens the buzzer file as Buzzer would and readies the sound output,
+    // so that the first buzzer sounds as quickly as every later one. Run by
+    // the start-up once the board is on screen.
+    void PrepareBuzzer();
     qint16 KeyCodeToAsci(qint16 KeyCode) const;
     void ObjectSelected(QWidget* SelectedObject);
     void UpdateLabels();

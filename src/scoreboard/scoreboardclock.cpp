@@ -244,6 +244,19 @@ void frmScoreboard::Buzzer(const QString& FileName)
     mmcBuzzer->SetCommand(QStringLiteral("Play"));
 }
 
+void frmScoreboard::PrepareBuzzer()
+{
+    const QString& file = BoardSettings.BuzzerFile;
+    if (file.isEmpty() || !QFileInfo(file).isFile() || BuzzerPlaying)
+        return;
+    if (mmcBuzzer->FileName() != file) {
+        mmcBuzzer->SetCommand(QStringLiteral("Close"));
+        mmcBuzzer->SetFileName(file);
+        mmcBuzzer->SetCommand(QStringLiteral("Open"));
+    }
+    mmcBuzzer->Warm();
+}
+
 void frmScoreboard::mmcBuzzer_Done()
 {
     mmcBuzzer->SetCommand(QStringLiteral("Stop"));
