@@ -177,14 +177,29 @@ struct Run
 {
     double first = -1;
     double later = -1;
+    double ussMiB = -1; // private memory once both buzzers have sounded
 };
+
+double UniqueMiB(pid_t pid)
+{
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return -1;
+    long kb = 0;
+    for (const QByteArray& line : rollup.readAll().split('\n')) {
+        if (line.startsWith("Private_Clean:") || line.startsWith("Private_Dirty:"))
+            kb += line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return double(kb) / 1024.0;
+}
 
 Run OneRun(const QByteArray& program, Display* display, Recorder& recorder, FakeKeyEvent fake)
 {
     Run run;
     const char* arguments[] = { program.constData(), "bypass", nullptr };
     pid_t pid = -1;
-    if (::posix_spawn(&pid, program.constData(), nullptr, nullptr, const_cast<char* const*>(arguments), environ)
+    if (::posix_spawn(
+            &pid, program.constData(), nullptr, nullptr, const_cast<char* const*>(arguments), environ)
         != 0)
         return run;
     const Clock::time_point start = Clock::now();
@@ -202,6 +217,7 @@ Run OneRun(const QByteArray& program, Display* display, Recorder& recorder, Fake
         Wait(2000);
         const Clock::time_point later = PressB(display, window, fake);
         Wait(1500);
+        run.ussMiB = UniqueMiB(pid);
         Clock::time_point onset;
         if (recorder.Onset(first, &onset) && onset < later)
             run.first = std::chrono::duration<double, std::milli>(onset - first).count();
@@ -233,7 +249,8 @@ int main(int argc, char** argv)
     for (int i = 2; i < argc; ++i)
         programs.emplace_back(argv[i]);
     if (programs.empty())
-        programs.push_back(QFile::encodeName(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../korvelin")));
+        programs.push_back(
+            QFile::encodeName(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../korvelin")));
 
     QLibrary xtst(QStringLiteral("Xtst"), 6);
     const auto fake = reinterpret_cast<FakeKeyEvent>(xtst.resolve("XTestFakeKeyEvent"));
@@ -272,8 +289,8 @@ int main(int argc, char** argv)
     for (int r = 0; r < runs; ++r) {
         for (size_t p = 0; p < programs.size(); ++p) {
             const Run run = OneRun(programs[p], display, recorder, fake);
-            std::printf("  run %d %s: first buzzer %7.1f ms, a later one %7.1f ms\n", r + 1,
-                programs[p].constData(), run.first, run.later);
+            std::printf("  run %d %s: first buzzer %7.1f ms, a later one %7.1f ms, USS then %.2f MiB\n",
+                r + 1, programs[p].constData(), run.first, run.later, run.ussMiB);
             std::fflush(stdout);
             if (run.first >= 0)
                 firsts[p].push_back(run.first);
@@ -282,7 +299,8 @@ int main(int argc, char** argv)
         }
     }
     for (size_t p = 0; p < programs.size(); ++p) {
-        std::printf("median %s: first buzzer %.1f ms (target <= 30 ms), a later one %.1f ms (%zu of %d heard)\n",
+        std::printf(
+            "median %s: first buzzer %.1f ms (target <= 30 ms), a later one %.1f ms (%zu of %d heard)\n",
             programs[p].constData(), Median(firsts[p]), Median(laters[p]), firsts[p].size(), runs);
     }
     XCloseDisplay(display);

@@ -81,9 +81,8 @@ void TestRefreshTiming::changesShowWithinAMillisecond_data()
 
     // 100.0003 s with a hold from the start: Home's hold reaches 10 s, and
     // 0.2 ms later the contest clock turns from 1:31 to 1:30 (90.0001 shows 90).
-    QTest::newRow("before the 10 s threshold")
-        << "IJF 2018" << qint64(1000003) << true << qint64(-1) << qint64(9'999'000) << 91.0f << 9 << 0 << 0
-        << true << false;
+    QTest::newRow("before the 10 s threshold") << "IJF 2018" << qint64(1000003) << true << qint64(-1)
+                                               << qint64(9'999'000) << 91.0f << 9 << 0 << 0 << true << false;
     QTest::newRow("second 0.2 ms after the 10 s threshold")
         << "IJF 2018" << qint64(1000003) << true << qint64(-1) << qint64(10'001'200) << 90.0f << 10 << 0 << 0
         << true << false;
@@ -91,17 +90,14 @@ void TestRefreshTiming::changesShowWithinAMillisecond_data()
     QTest::newRow("before the ippon threshold")
         << "IJF 2018" << qint64(1000003) << true << qint64(-1) << qint64(19'999'000) << 81.0f << 19 << 0 << 0
         << true << false;
-    QTest::newRow("ippon threshold")
-        << "IJF 2018" << qint64(1000003) << true << qint64(-1) << qint64(20'001'000) << 81.0f << 20 << 1 << 1
-        << false << false;
+    QTest::newRow("ippon threshold") << "IJF 2018" << qint64(1000003) << true << qint64(-1)
+                                     << qint64(20'001'000) << 81.0f << 20 << 1 << 1 << false << false;
 
     // 2.5 s with a hold: time runs out during it; the hold goes on counting.
-    QTest::newRow("end of time during a hold")
-        << "Classic" << qint64(25000) << true << qint64(-1) << qint64(2'501'000) << 0.0f << 2 << 0 << 0 << false
-        << true;
-    QTest::newRow("held-over hold still counts")
-        << "Classic" << qint64(25000) << true << qint64(-1) << qint64(3'001'000) << 0.0f << 3 << 0 << 0 << false
-        << true;
+    QTest::newRow("end of time during a hold") << "Classic" << qint64(25000) << true << qint64(-1)
+                                               << qint64(2'501'000) << 0.0f << 2 << 0 << 0 << false << true;
+    QTest::newRow("held-over hold still counts") << "Classic" << qint64(25000) << true << qint64(-1)
+                                                 << qint64(3'001'000) << 0.0f << 3 << 0 << 0 << false << true;
     QTest::newRow("held-over hold before ippon")
         << "IJF 2018" << qint64(25000) << true << qint64(-1) << qint64(19'999'000) << 0.0f << 19 << 0 << 0
         << false << true;
@@ -110,18 +106,15 @@ void TestRefreshTiming::changesShowWithinAMillisecond_data()
         << false << false;
 
     // 2 s, stopped in its last milliseconds, and read well after.
-    QTest::newRow("stop 1 ms before the end")
-        << "Classic" << qint64(20000) << false << qint64(1'999'000) << qint64(5'000'000) << 1.0f << 0 << 0 << 0
-        << false << false;
-    QTest::newRow("stop 0.1 ms before the end")
-        << "Classic" << qint64(20000) << false << qint64(1'999'900) << qint64(5'000'000) << 0.0f << 0 << 0 << 0
-        << false << false;
+    QTest::newRow("stop 1 ms before the end") << "Classic" << qint64(20000) << false << qint64(1'999'000)
+                                              << qint64(5'000'000) << 1.0f << 0 << 0 << 0 << false << false;
+    QTest::newRow("stop 0.1 ms before the end") << "Classic" << qint64(20000) << false << qint64(1'999'900)
+                                                << qint64(5'000'000) << 0.0f << 0 << 0 << 0 << false << false;
     QTest::newRow("stop at the end, before its refresh")
-        << "Classic" << qint64(20000) << false << qint64(2'000'000) << qint64(5'000'000) << 0.0f << 0 << 0 << 1
-        << false << false;
-    QTest::newRow("no stop: the end 1 ms on")
-        << "Classic" << qint64(20000) << false << qint64(-1) << qint64(2'001'000) << 0.0f << 0 << 0 << 1 << false
-        << false;
+        << "Classic" << qint64(20000) << false << qint64(2'000'000) << qint64(5'000'000) << 0.0f << 0 << 0
+        << 1 << false << false;
+    QTest::newRow("no stop: the end 1 ms on") << "Classic" << qint64(20000) << false << qint64(-1)
+                                              << qint64(2'001'000) << 0.0f << 0 << 0 << 1 << false << false;
 }
 
 void TestRefreshTiming::changesShowWithinAMillisecond()
