@@ -529,12 +529,10 @@ private:
 JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
     : m_form(form)
     , m_journal(path)
-    , m_writer(std::make_unique<JournalWriter>(path,
-          [this](bool saved, const QString& error) {
-              QMetaObject::invokeMethod(
-                  this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
-          }))
-    , m_baseTitle(form.windowTitle())
+    , m_writer(std::make_unique<JournalWriter>(path, [this](bool saved, const QString& error) {
+        QMetaObject::invokeMethod(
+            this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
+    }))
 {
     // After the board's own refresh, on the same tick, and after every
     // change the board reports.
@@ -703,7 +701,8 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    m_form.setWindowTitle(m_failing ? FailedTitle : (m_restoredShown ? RestoredTitle : m_baseTitle));
+    m_form.SetTitleNote(
+        QStringLiteral("journal"), m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString()));
 }
 
 } // namespace kv

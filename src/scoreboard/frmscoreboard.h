@@ -115,6 +115,27 @@ public:
     // The contest journal kept since the load (null while the program keeps none).
     JournalKeeper* Journal() const { return m_journal.get(); }
 
+    // ---- Window title: "Korvelin", then " - " and the note of every source
+    // that has one, in the order the sources first set a note ("Korvelin -
+    // contest restored - http://192.168.1.20:8090"). Several parts of the
+    // program report here without overwriting one another; an empty note
+    // takes the source's note away.
+    void SetTitleNote(const QString& source, const QString& note);
+    QString TitleNote(const QString& source) const;
+
+signals:
+    // The board's texts, pictures, digit style or colours were applied
+    // again (load, options, resize): whatever copies its look reads it anew.
+    void LooksChanged();
+    // The options dialog was closed: the settings may have changed.
+    void OptionsClosed();
+    // Something the board shows may have changed: emitted after every
+    // handled key, mouse and focus action and after every refresh that
+    // changed a display or a clock. Cheap to receive; the receiver reads the
+    // board itself.
+    void BoardChanged();
+
+public:
     // ---- Controls, by their design names
     Label* lblTitle;
     Line* Line2;
@@ -169,13 +190,6 @@ public:
     QVector<Shape*> shpHomeS; // indexes 1..4 (element 0 unused)
     QVector<Shape*> shpVisitorS; // indexes 1..4 (element 0 unused)
     Shape* shpObjectSelected;
-
-signals:
-    // Something the board shows may have changed: emitted after every
-    // handled key, mouse and focus action and after every refresh that
-    // changed a display or a clock. Cheap to receive; the receiver reads the
-    // board itself.
-    void BoardChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -238,6 +252,7 @@ private:
     bool m_loaded = false;
     // Set when a clock changes; read and cleared by the refresh.
     bool m_clockChanged = false;
+    QList<std::pair<QString, QString>> m_titleNotes;
     std::unique_ptr<JournalKeeper> m_journal;
 };
 
