@@ -5,8 +5,6 @@
 #include "hall/resultoutbox.h"
 #include "scoreboard/frmscoreboard.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QJsonDocument>
 #include <QTimer>
 
@@ -24,19 +22,16 @@ MatPublisher::MatPublisher(
     options.PresenceTopic = MatTopic(mat, "online");
     options.Subscriptions.clear();
     m_client = new MqttClient(std::move(options), this);
-    // After the board's own refresh, on the same tick: every second the
-    // clocks show is a change of the state.
+    // After the board's own refresh, on the same tick, and once whatever
+    // the board reports as changed (a key, a click, a displayed second) has
+    // been handled.
     connect(board.tmrClock1, &Timer::Tick, this, &MatPublisher::Check);
-    // A key or a click may change the board: looked at once it is handled.
-    QCoreApplication::instance()->installEventFilter(this);
+    connect(&board, &frmScoreboard::BoardChanged, this, &MatPublisher::CheckSoon);
     Check();
     m_client->Start();
 }
 
-MatPublisher::~MatPublisher()
-{
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+MatPublisher::~MatPublisher() = default;
 
 void MatPublisher::Check()
 {
@@ -66,21 +61,6 @@ void MatPublisher::CheckSoon()
         return;
     m_checkQueued = true;
     QTimer::singleShot(0, this, &MatPublisher::Check);
-}
-
-bool MatPublisher::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        CheckSoon();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace kv

@@ -43,9 +43,6 @@ public:
     // Returns the id.
     QString PublishResult(const QJsonObject& record);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void CheckSoon();
 

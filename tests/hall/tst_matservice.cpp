@@ -4,6 +4,7 @@
 // real Mosquitto broker on the loopback interface.
 
 #include "boardfixture.h"
+#include "display/controls.h"
 #include "mosquittobroker.h"
 
 #include "hall/matservice.h"
@@ -150,7 +151,9 @@ void TestMatService::board_publishesTheServedState()
     QTRY_COMPARE_WITH_TIMEOUT(hall->Last("korvelin/mat/4/online"), QByteArray("true"), WaitMs);
     QTRY_COMPARE_WITH_TIMEOUT(
         hall->Last("korvelin/mat/4/state"), BoardStateJson(ReadBoardState(*board)), WaitMs);
-    board->ShidoVisitor(1);
+    // A shido for Visitor, as the operator gives it: a click on its panel.
+    QTest::mouseClick(board->picVisitorS, Qt::LeftButton);
+    QCOMPARE(board->PenaltySV, qint16(1));
     QTRY_VERIFY_WITH_TIMEOUT(hall->Last("korvelin/mat/4/state").contains("\"shido\":1"), WaitMs);
     QCOMPARE(hall->Last("korvelin/mat/4/state"), BoardStateJson(ReadBoardState(*board)));
     QCOMPARE(
