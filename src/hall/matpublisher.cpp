@@ -49,8 +49,8 @@ QString MatPublisher::PublishResult(const QJsonObject& record)
 {
     const QString id = ResultOutbox::NewId();
     QJsonObject message = record;
-    message.insert(QStringLiteral("id"), id);
-    message.insert(QStringLiteral("mat"), m_mat);
+    message.insert(QStringLiteral("Id"), id);
+    message.insert(QStringLiteral("Mat"), m_mat);
     m_client->PublishResult(id, m_resultTopic, QJsonDocument(message).toJson(QJsonDocument::Compact));
     return id;
 }

@@ -17,7 +17,7 @@ class frmScoreboard;
 //                          retained, on every change and so every second
 //                          the clocks show;
 //   korvelin/mat/N/result  each finished contest's result, QoS 1, through
-//                          the outbox, with an "id" to tell copies apart;
+//                          the outbox, with an "Id" to tell copies apart;
 //   korvelin/mat/N/online  "true" while the board is there.
 // The board never waits for it: everything is handed to the client's
 // thread, which sends when it can.
@@ -38,8 +38,8 @@ public:
 
     // Looks at the board now and publishes its state if it changed.
     void Check();
-    // Publishes a finished contest's result record: it gets an "id" (new
-    // for each record) and the "mat", and goes to the outbox at once.
+    // Publishes a finished contest's result record: it gets an "Id" (new
+    // for each record) and the "Mat", and goes to the outbox at once.
     // Returns the id.
     QString PublishResult(const QJsonObject& record);
 

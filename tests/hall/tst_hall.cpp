@@ -510,9 +510,9 @@ void TestHall::brokerKilledMidContest_resultAfterwardsOnce()
             result = payload;
     }
     const QJsonObject record = QJsonDocument::fromJson(result).object();
-    QCOMPARE(record.value("mat").toInt(), 1);
-    QVERIFY(!record.value("id").toString().isEmpty());
-    QCOMPARE(record.value("home").toObject().value("waza_ari").toInt(), 1);
+    QCOMPARE(record.value("Mat").toInt(), 1);
+    QVERIFY(!record.value("Id").toString().isEmpty());
+    QCOMPARE(record.value("HomeWazaAri").toInt(), 1);
 }
 
 void TestHall::boardKilled_offlineByTheLastWill()

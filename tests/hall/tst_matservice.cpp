@@ -159,10 +159,10 @@ void TestMatService::board_publishesTheServedState()
     QCOMPARE(
         QJsonDocument::fromJson(hall->Last("korvelin/mat/4/state")).object().value("version").toInt(), 1);
     // The board's results go out as records with an id and the mat.
-    const QString id = service.Publisher()->PublishResult({ { "winner", "Home" } });
+    const QString id = service.Publisher()->PublishResult({ { "Winner", "Home" } });
     QTRY_VERIFY_WITH_TIMEOUT(!hall->Last("korvelin/mat/4/result").isEmpty(), WaitMs);
     QCOMPARE(hall->Last("korvelin/mat/4/result"),
-        QByteArray("{\"id\":\"") + id.toUtf8() + "\",\"mat\":4,\"winner\":\"Home\"}");
+        QByteArray("{\"Id\":\"") + id.toUtf8() + "\",\"Mat\":4,\"Winner\":\"Home\"}");
     // Stopping says goodbye.
     service.Stop();
     QTRY_COMPARE_WITH_TIMEOUT(hall->Last("korvelin/mat/4/online"), QByteArray("false"), WaitMs);
