@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWindow>
 
 namespace kv {
@@ -85,7 +87,13 @@ void ModalForm::WrapButtonCaptions()
         QPushButton* push = button->Button();
         const QString caption = push->text();
         const QFontMetrics metrics(push->font());
-        const int room = push->width() - 8;
+        // The control's own width: the push button inside takes it only when
+        // the form is first shown. Room is what the style leaves for text.
+        QStyleOptionButton option;
+        option.initFrom(push);
+        const int padding
+            = push->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), push).width();
+        const int room = button->width() - qMax(8, padding);
         if (caption.contains(u'\n') || metrics.horizontalAdvance(caption) <= room)
             continue;
         // The last blank that leaves a first line that fits.
@@ -151,9 +159,14 @@ bool ModalForm::event(QEvent* event)
 
 void ModalForm::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that no control used reach the form.
+    // Keys that no control used reach the form. A repeat of a held Enter or
+    // Escape presses nothing: only a fresh press does.
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        event->accept();
+        return;
+    }
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && m_default && m_default->isEnabled()
         && m_default->isVisible()) {
         m_default->Button()->click();

@@ -1,5 +1,6 @@
 #include "settings/boardsettings.h"
 
+#include "rules/ruleset.h"
 #include "settings/settingsstore.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@ const QString ColorSection = QStringLiteral("ColorSettings");
 const QString KeySection = QStringLiteral("KeySettings");
 const QString TextSection = QStringLiteral("TextSettings");
 const QString PicSection = QStringLiteral("PicSettings");
+const QString RuleSection = QStringLiteral("RuleSettings");
+const QString Yes = QStringLiteral("Yes");
+const QString No = QStringLiteral("No");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -116,6 +120,10 @@ BoardSettingsRecord DefaultBoardSettings()
     r.HomePic = QString();
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
+    r.RuleSet = DefaultRuleSetName;
+    r.Category = QString();
+    r.GoldenScoreLimit = DefaultGoldenScoreLimit;
+    r.ScoreHolds = true;
     return r;
 }
 
@@ -153,6 +161,16 @@ void LoadBoardSettings()
     s.VisitorPic = store.Read(PicSection, QStringLiteral("VisitorPic"), QString());
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
+
+    // A value outside the known sets, presets and limits is taken as absent.
+    const QString ruleSet = store.Read(RuleSection, QStringLiteral("RuleSet"), DefaultRuleSetName);
+    s.RuleSet = ParseRuleSet(ruleSet) ? ruleSet : DefaultRuleSetName;
+    const QString category = store.Read(RuleSection, QStringLiteral("Category"), QString());
+    s.Category = CategoryNamed(category) ? category : QString();
+    const qint32 limit = ReadInteger(store, RuleSection, QStringLiteral("GoldenScoreLimit"),
+        DefaultGoldenScoreLimit, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    s.GoldenScoreLimit = IsGoldenScoreLimit(limit) ? limit : DefaultGoldenScoreLimit;
+    s.ScoreHolds = store.Read(RuleSection, QStringLiteral("ScoreHolds"), Yes) != No;
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -196,6 +214,17 @@ bool SaveBoardSettingsGroup(int group)
     return w.Ok();
 }
 
+bool SaveRuleSettings()
+{
+    const BoardSettingsRecord& s = BoardSettings;
+    Writer w;
+    w.Text(RuleSection, QStringLiteral("RuleSet"), s.RuleSet);
+    w.Text(RuleSection, QStringLiteral("Category"), s.Category);
+    w.Number(RuleSection, QStringLiteral("GoldenScoreLimit"), s.GoldenScoreLimit);
+    w.Text(RuleSection, QStringLiteral("ScoreHolds"), s.ScoreHolds ? Yes : No);
+    return w.Ok();
+}
+
 bool SaveIsKeyCode()
 {
     return SettingsStore().Write(KeySection, QStringLiteral("IsKeyCode"), QStringLiteral("Yes"));
@@ -206,6 +235,7 @@ bool SaveAllBoardSettings()
     bool ok = true;
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
+    ok = SaveRuleSettings() && ok;
     return SaveIsKeyCode() && ok;
 }
 

@@ -32,6 +32,11 @@ struct BoardSettingsRecord
     QString HomePic;
     QString VisitorPic;
     qint16 LEDType = 0;
+    // "RuleSettings"
+    QString RuleSet = QStringLiteral("Classic"); // "Classic", "IJF 2018" or "IJF 2025"
+    QString Category; // a category preset's name; empty for none
+    qint32 GoldenScoreLimit = -1; // seconds; -1 unlimited, 0 none
+    bool ScoreHolds = true; // stored as "Yes" / "No"
 
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };
@@ -56,10 +61,13 @@ void LoadBoardSettings();
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
+// Writes the "RuleSettings" keys from BoardSettings.
+bool SaveRuleSettings();
+
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
-// Groups 1 to 5 and the marker, in that order; false if any write failed.
+// Groups 1 to 5, the rule settings and the marker, in that order; false if any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

@@ -7,16 +7,20 @@
 #include "display/modcolor.h"
 #include "display/vbcolor.h"
 #include "platform/keyboardstate.h"
+#include "rules/ruleset.h"
 #include "settings/boardsettings.h"
 #include "settings/commondialogs.h"
 #include "settings/frmchoosekey.h"
 #include "settings/modgrabkeys.h"
 #include "settings/optionsdesign.h"
+#include "settings/optionsdialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -127,6 +131,10 @@ frmOptions::frmOptions(QWidget* parent)
     cmdBuzzerSoundNone = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerSoundNone"));
     cmdBuzzerKey = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerKey"));
     lblBuzzerKey = ControlAs<DialogLabel>(QStringLiteral("lblBuzzerKey"));
+    cmbRuleSet = ControlAs<ComboBox>(QStringLiteral("cmbRuleSet"));
+    cmbCategory = ControlAs<ComboBox>(QStringLiteral("cmbCategory"));
+    cmbGoldenScoreLimit = ControlAs<ComboBox>(QStringLiteral("cmbGoldenScoreLimit"));
+    chkScoreHolds = ControlAs<CheckBox>(QStringLiteral("chkScoreHolds"));
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -168,6 +176,8 @@ frmOptions::frmOptions(QWidget* parent)
     connect(cmbLedType, &ComboBox::Click, this, &frmOptions::cmbLedType_Click);
     connect(scrLEDSelectedWidth, &VScrollBar::Change, this, &frmOptions::scrLEDSelectedWidth_Change);
     connect(lblBFile, &DialogLabel::Change, this, &frmOptions::lblBFile_Change);
+    connect(cmbRuleSet, &ComboBox::Click, this, &frmOptions::cmbRuleSet_Click);
+    connect(cmbCategory, &ComboBox::Click, this, &frmOptions::cmbCategory_Click);
 }
 
 QString frmOptions::KeyCodeToStr(qint16 KeyCode)
@@ -222,6 +232,65 @@ void frmOptions::Load()
     txtTitleText->SetText(BoardSettings.TitleText);
     txtHomeText->SetText(BoardSettings.HomeText);
     txtVisitorText->SetText(BoardSettings.VisitorText);
+
+    // The category first: choosing one fills the golden-score limit.
+    cmbRuleSet->SetListIndex(static_cast<int>(RuleSetNamed(BoardSettings.RuleSet).Id));
+    cmbRuleSet_Click();
+    int category = 0;
+    for (std::size_t i = 0; i < CategoryPresets().size(); ++i) {
+        if (BoardSettings.Category == QLatin1String(CategoryPresets()[i].Name))
+            category = int(i) + 1;
+    }
+    cmbCategory->SetListIndex(category);
+    const auto limit
+        = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), BoardSettings.GoldenScoreLimit);
+    cmbGoldenScoreLimit->SetListIndex(
+        limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
+    chkScoreHolds->SetValue(BoardSettings.ScoreHolds);
+}
+
+void frmOptions::cmbRuleSet_Click()
+{
+    // Classic never scores holds.
+    const int index = cmbRuleSet->ListIndex();
+    chkScoreHolds->setEnabled(index >= 0 && RuleSets()[std::size_t(index)].HoldsScore);
+}
+
+void frmOptions::cmbCategory_Click()
+{
+    const int index = cmbCategory->ListIndex();
+    if (index < 1 || index > int(CategoryPresets().size()))
+        return;
+    const int limit = CategoryPresets()[std::size_t(index - 1)].GoldenScoreLimit;
+    const auto at = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), limit);
+    if (at != GoldenScoreLimits.end())
+        cmbGoldenScoreLimit->SetListIndex(int(at - GoldenScoreLimits.begin()));
+}
+
+bool frmOptions::SaveRules()
+{
+    const int ruleIndex = cmbRuleSet->ListIndex();
+    const QString ruleSet = ruleIndex >= 0 && ruleIndex < int(RuleSets().size())
+        ? QLatin1String(RuleSets()[std::size_t(ruleIndex)].Name)
+        : BoardSettings.RuleSet;
+    if (ruleSet != BoardSettings.RuleSet && ContestUnderWay()) {
+        // The contest goes on under the rules it began with.
+        Dialogs().ShowWarning(this, QStringLiteral("Rule set"),
+            QStringLiteral("The rule set cannot change while a contest is under way: this contest goes on "
+                           "under %1.\n\nPress the reset key to end the contest, then choose %2 again.")
+                .arg(BoardSettings.RuleSet, ruleSet));
+    } else {
+        BoardSettings.RuleSet = ruleSet;
+    }
+    const int category = cmbCategory->ListIndex();
+    BoardSettings.Category = category >= 1 && category <= int(CategoryPresets().size())
+        ? QLatin1String(CategoryPresets()[std::size_t(category - 1)].Name)
+        : QString();
+    const int limit = cmbGoldenScoreLimit->ListIndex();
+    if (limit >= 0 && limit < int(GoldenScoreLimits.size()))
+        BoardSettings.GoldenScoreLimit = GoldenScoreLimits[std::size_t(limit)];
+    BoardSettings.ScoreHolds = chkScoreHolds->Value();
+    return SaveRuleSettings();
 }
 
 void frmOptions::UpdateBuzzerCaption()
@@ -249,9 +318,13 @@ void frmOptions::cmbLedType_Click()
 
 void frmOptions::ChangeColor(ColorBox* box)
 {
-    // A cancelled colour dialog leaves the box as it was.
-    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, box->BackColor()))
+    // The colour dialog opens on the colour it last returned in this opening
+    // (black before any), not on the box's; cancelled, it leaves the box as
+    // it was.
+    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, m_colourDialogColor)) {
+        m_colourDialogColor = *colour;
         box->SetBackColor(*colour);
+    }
 }
 
 void frmOptions::cmdResetColors_Click()
@@ -387,6 +460,8 @@ void frmOptions::cmdOk_Click()
     BoardSettings.VisitorPic = VisitorPicTemp;
     BoardSettings.LEDType = static_cast<qint16>(qMax(0, cmbLedType->ListIndex()));
     saved = SaveBoardSettingsGroup(5) && saved;
+
+    saved = SaveRules() && saved;
 
     saved = SaveIsKeyCode() && saved;
     if (!saved) {

@@ -1,7 +1,8 @@
-// The scoreboard form sits above timing, display and the contest record:
-// every member of frmScoreboard lives in src/scoreboard, and the folders
-// below include nothing from there. The record sits above settings and
-// display: nothing below it includes it.
+// The scoreboard form sits above timing, display, the rule sets and the
+// contest record: every member of frmScoreboard lives in src/scoreboard, and
+// the folders below include nothing from there. The rule sets sit just above
+// timing: src/rules includes nothing of the program but rules and timing.
+// The record sits above settings and display: nothing below it includes it.
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +17,7 @@ class TestLayering : public QObject
 private slots:
     void lowerFolders_knowNothingOfTheScoreboard_data();
     void lowerFolders_knowNothingOfTheScoreboard();
+    void rules_importNothingAboveTiming();
     void lowerFolders_knowNothingOfTheRecord_data();
     void lowerFolders_knowNothingOfTheRecord();
 
@@ -31,6 +33,7 @@ void TestLayering::lowerFolders_knowNothingOfTheScoreboard_data()
     QTest::newRow("timing") << "timing";
     QTest::newRow("display") << "display";
     QTest::newRow("platform") << "platform";
+    QTest::newRow("rules") << "rules";
     QTest::newRow("record") << "record";
 }
 
@@ -54,6 +57,7 @@ void TestLayering::lowerFolders_knowNothingOfTheRecord_data()
     QTest::newRow("platform") << "platform";
     QTest::newRow("settings") << "settings";
     QTest::newRow("help") << "help";
+    QTest::newRow("rules") << "rules";
 }
 
 void TestLayering::lowerFolders_knowNothingOfTheRecord()
@@ -88,6 +92,34 @@ QStringList TestLayering::Offenders(
     if (files == 0)
         offenders << src.path() + QStringLiteral(" holds no source");
     return offenders;
+}
+
+void TestLayering::rules_importNothingAboveTiming()
+{
+    const QByteArray sourceDir = qgetenv("KORVELIN_SOURCE_DIR");
+    if (sourceDir.isEmpty())
+        QSKIP("KORVELIN_SOURCE_DIR is not set (ctest sets it)");
+    const QDir src(QString::fromLocal8Bit(sourceDir) + QStringLiteral("/src/rules"));
+    QVERIFY2(src.exists(), qPrintable(src.path()));
+    // Every include of a program header ("folder/name.h").
+    const QRegularExpression include(QStringLiteral(R"(#include\s+"([a-z]+)/)"));
+    QStringList offenders;
+    int files = 0;
+    QDirIterator it(src.path(), { QStringLiteral("*.cpp"), QStringLiteral("*.h") }, QDir::Files,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        ++files;
+        QRegularExpressionMatchIterator includes = include.globalMatch(QString::fromUtf8(file.readAll()));
+        while (includes.hasNext()) {
+            const QString folder = includes.next().captured(1);
+            if (folder != QLatin1String("rules") && folder != QLatin1String("timing"))
+                offenders << QFileInfo(file).fileName() + QStringLiteral(": ") + folder;
+        }
+    }
+    QVERIFY(files > 0);
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QStringLiteral(", "))));
 }
 
 QTEST_GUILESS_MAIN(TestLayering)

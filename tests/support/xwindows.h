@@ -32,4 +32,41 @@ inline std::vector<::Window> ViewableTopLevelWindows(Display* display)
     return viewable;
 }
 
+// The top-level window (a child of the root) that holds `window`, or 0.
+inline ::Window TopLevelOf(Display* display, ::Window window)
+{
+    const ::Window rootWindow = DefaultRootWindow(display);
+    while (window != 0 && window != rootWindow) {
+        ::Window root = 0;
+        ::Window parent = 0;
+        ::Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display, window, &root, &parent, &children, &count) == 0)
+            return 0;
+        if (children != nullptr)
+            XFree(children);
+        if (parent == rootWindow)
+            return window;
+        window = parent;
+    }
+    return 0;
+}
+
+// The top-level window that has the keyboard, or 0.
+inline ::Window FocusedTopLevel(Display* display)
+{
+    ::Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus > 1 ? TopLevelOf(display, focus) : 0; // 0 None, 1 PointerRoot
+}
+
+// True when `window` is the viewable top-level window in front of all others
+// and has the keyboard: what an operator's click into it gives.
+inline bool InFrontWithKeyboard(Display* display, ::Window window)
+{
+    const std::vector<::Window> viewable = ViewableTopLevelWindows(display);
+    return !viewable.empty() && viewable.back() == window && FocusedTopLevel(display) == window;
+}
+
 } // namespace kv::test
