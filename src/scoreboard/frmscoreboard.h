@@ -1,6 +1,8 @@
 #pragma once
 
 #include "display/form.h"
+#include "scoreboard/boardtitle.h"
+#include "scoreboard/contestrecorder.h"
 #include "timing/clockentry.h"
 #include "timing/fixedpoint.h"
 
@@ -102,6 +104,14 @@ public:
 
     // The contest journal kept since the load (null while the program keeps none).
     JournalKeeper* Journal() const { return m_journal.get(); }
+    // The contest's log, undo and results, kept since the load.
+    ContestRecorder* Recorder() const { return m_recorder.get(); }
+    // The window's title with its notices and notes.
+    BoardTitle& Title() { return m_title; }
+    // The undo key: takes back the last change to the contest.
+    void UndoLastChange();
+    // F3: the day's results.
+    void ShowResults();
 
     // ---- Controls, by their design names
     Label* lblTitle;
@@ -167,6 +177,14 @@ protected:
 
 private:
     template <typename T> T* Find(const char* name, int index = -1);
+    // A handler run as one step of the contest's record.
+    template <typename Handler> auto Stepped(Handler handler)
+    {
+        return [this, handler](auto... args) {
+            const ContestRecorder::Step step(m_recorder.get());
+            handler(args...);
+        };
+    }
     void BindControls();
     void ConnectHandlers();
 
@@ -210,6 +228,8 @@ private:
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
     std::unique_ptr<JournalKeeper> m_journal;
+    std::unique_ptr<ContestRecorder> m_recorder;
+    BoardTitle m_title;
 };
 
 } // namespace kv
