@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <utility>
@@ -13,6 +14,7 @@ namespace {
 constexpr auto KeyStarted = "Started";
 constexpr auto KeyDropped = "Dropped";
 constexpr auto KeyEvents = "Events";
+constexpr auto KeyId = "Id";
 
 QByteArray Compact(const QJsonObject& object)
 {
@@ -34,6 +36,8 @@ ContestLog::ContestLog()
 
 ContestLog::ContestLog(QDateTime started)
     : m_started(std::move(started))
+    , m_id(WallText(m_started) + QLatin1Char('/')
+          + QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, QLatin1Char('0')))
 { }
 
 const ContestEvent& ContestLog::Append(ContestEvent event)
@@ -101,6 +105,10 @@ QByteArray ContestLog::JsonText() const
         json += m_texts[i];
     }
     json += "],\"";
+    json += KeyId;
+    json += "\":";
+    json += JsonString(m_id);
+    json += ",\"";
     json += KeyStarted;
     json += "\":";
     json += JsonString(WallText(m_started));
@@ -117,6 +125,9 @@ ContestLog::Reading ContestLog::FromJson(const QJsonObject& object)
         return reading;
     reading.IsLog = true;
     reading.Log = ContestLog(started);
+    const QString id = object.value(QLatin1String(KeyId)).toString();
+    if (!id.isEmpty())
+        reading.Log.m_id = id;
     reading.Log.m_dropped = std::max<qint64>(0, object.value(QLatin1String(KeyDropped)).toInteger());
     qint64 lastSeq = 0;
     for (const QJsonValue value : events.toArray()) {

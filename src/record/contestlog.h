@@ -25,8 +25,9 @@ public:
     explicit ContestLog(QDateTime started);
 
     const QDateTime& Started() const { return m_started; }
-    // Names the contest in the results: its start, to the millisecond.
-    QString ContestId() const { return WallText(m_started); }
+    // Names the contest in the results: its start, to the millisecond, and
+    // a random tag, so two contests never share a name.
+    const QString& ContestId() const { return m_id; }
 
     // Numbers the event, stamps the wall clock if the event has no time,
     // and keeps it. An event with a Before state can be undone; an Undo
@@ -44,7 +45,7 @@ public:
     // The number of changes undo can still take back.
     qsizetype UndoDepth() const { return static_cast<qsizetype>(m_undoable.size()); }
 
-    // The log as compact JSON: {"Dropped":n,"Events":[...],"Started":"..."}.
+    // The log as compact JSON: {"Dropped":n,"Events":[...],"Id":"...","Started":"..."}.
     // Built from each event's text kept since it was appended, so a long log
     // costs only the copy.
     QByteArray JsonText() const;
@@ -59,6 +60,7 @@ private:
     const ContestEvent* Find(qint64 seq) const;
 
     QDateTime m_started;
+    QString m_id;
     std::deque<ContestEvent> m_events;
     std::deque<QByteArray> m_texts; // each event's JSON
     std::deque<qint64> m_undoable; // Seqs of changes not taken back, oldest first

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -35,6 +36,8 @@ constexpr qint64 ReadBlock = 256 * 1024;
 constexpr qsizetype MaxLine = 16 * 1024 * 1024;
 // Results waiting while the disk fails: beyond this the oldest are dropped.
 constexpr std::size_t MaxWaiting = 1000;
+// How often the writer tries them again by itself.
+constexpr std::chrono::seconds RetryEvery(30);
 
 const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
@@ -285,10 +288,19 @@ public:
         m_wake.notify_all();
     }
 
+    void Retry()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_retry = true;
+        }
+        m_wake.notify_all();
+    }
+
     void Flush()
     {
         std::unique_lock lock(m_mutex);
-        m_idle.wait(lock, [this] { return m_new.empty() && !m_busy; });
+        m_idle.wait(lock, [this] { return m_new.empty() && !m_retry && !m_busy; });
     }
 
 private:
@@ -314,8 +326,14 @@ private:
         for (;;) {
             {
                 std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return !m_new.empty() || m_stop; });
-                if (m_new.empty() && m_csv.empty() && m_json.empty())
+                const auto woken = [this] { return !m_new.empty() || m_retry || m_stop; };
+                // Results waiting after a failure are tried again now and then.
+                if (m_csv.empty() && m_json.empty())
+                    m_wake.wait(lock, woken);
+                else
+                    m_wake.wait_for(lock, RetryEvery, woken);
+                m_retry = false;
+                if (m_stop && m_new.empty() && m_csv.empty() && m_json.empty())
                     return;
                 for (Record& record : m_new) {
                     m_csv.push_back(std::move(record.Csv));
@@ -356,6 +374,7 @@ private:
     std::condition_variable m_idle;
     std::vector<Record> m_new;
     bool m_busy = false;
+    bool m_retry = false;
     bool m_stop = false;
     std::thread m_thread; // last: starts once everything above is ready
 };
@@ -378,6 +397,11 @@ ResultsWriter::~ResultsWriter()
 void ResultsWriter::Append(const ContestResult& result, const ContestLog* log)
 {
     m_thread->Post(CsvRow(ResultCsvFields(result)), ResultJsonLine(result, log));
+}
+
+void ResultsWriter::Retry()
+{
+    m_thread->Retry();
 }
 
 void ResultsWriter::Flush()

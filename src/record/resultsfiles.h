@@ -81,6 +81,9 @@ public:
     // Hands the result over; the text is made here, the writing happens on
     // the writer's thread.
     void Append(const ContestResult& result, const ContestLog* log);
+    // Tries again what is waiting after a failure (the thread also does so
+    // by itself every half minute).
+    void Retry();
     // Waits until everything handed over has been tried, and takes in the
     // outcome.
     void Flush();

@@ -239,6 +239,8 @@ void ContestRecorder::BeforeReset()
     // written when the winner was decided.
     if (!NothingScored(m_scored) && !(m_written && SameResult(*m_written, Result())))
         WriteResult();
+    else if (m_results)
+        m_results->Retry(); // results a failing disk kept back
 }
 
 void ContestRecorder::AfterReset()

@@ -196,6 +196,10 @@ void TestContestLog::append_numbersAndStamps()
     QVERIFY(log.Events()[0].Wall >= before);
     QCOMPARE(log.Events()[1].Wall, QDateTime(QDate(2025, 6, 1), QTime(10, 1, 2, 345)));
     QCOMPARE(log.NextUndo(), nullptr);
+    // Two contests begun in the same millisecond still have names of their own.
+    const ContestLog other(QDateTime(QDate(2025, 6, 1), QTime(10, 0)));
+    QVERIFY(log.ContestId().startsWith(QStringLiteral("2025-06-01T10:00:00.000")));
+    QVERIFY(other.ContestId() != log.ContestId());
 }
 
 void TestContestLog::undo_takesBackNewestChangeFirst()
@@ -283,6 +287,7 @@ void TestContestLog::json_roundTripsEveryField()
     QVERIFY(reading.IsLog);
     QCOMPARE(reading.Damaged, 0);
     QCOMPARE(reading.Log.Started(), QDateTime(QDate(2025, 6, 1), QTime(9, 30, 0, 125)));
+    QCOMPARE(reading.Log.ContestId(), log.ContestId());
     QCOMPARE(reading.Log.Events().size(), log.Events().size());
     for (std::size_t i = 0; i < log.Events().size(); ++i)
         QVERIFY2(reading.Log.Events()[i] == log.Events()[i], qPrintable(QString::number(i)));
