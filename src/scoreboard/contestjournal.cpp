@@ -548,11 +548,10 @@ private:
 JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
     : m_form(form)
     , m_journal(path)
-    , m_writer(std::make_unique<JournalWriter>(path,
-          [this](bool saved, const QString& error) {
-              QMetaObject::invokeMethod(
-                  this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
-          }))
+    , m_writer(std::make_unique<JournalWriter>(path, [this](bool saved, const QString& error) {
+        QMetaObject::invokeMethod(
+            this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
+    }))
 {
     // After the board's own refresh, on the same tick.
     connect(form.tmrClock1, &Timer::Tick, this, &JournalKeeper::Update);

@@ -115,9 +115,10 @@ ContestResult ContestRecorder::Result() const
     r.Ended = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     r.Board = BoardSettings.TitleText;
     r.RuleSet = QLatin1String(rules.Name);
-    r.Home = { BoardSettings.HomeText, s.Ippon == 1, Clamped(s.WHome, 0, 9), Clamped(s.YHome, 0, 9), s.PenaltySH };
-    r.Visitor = { BoardSettings.VisitorText, s.Ippon == 2, Clamped(s.WVisitor, 0, 9), Clamped(s.YVisitor, 0, 9),
-        s.PenaltySV };
+    r.Home = { BoardSettings.HomeText, s.Ippon == 1, Clamped(s.WHome, 0, 9), Clamped(s.YHome, 0, 9),
+        s.PenaltySH };
+    r.Visitor = { BoardSettings.VisitorText, s.Ippon == 2, Clamped(s.WVisitor, 0, 9),
+        Clamped(s.YVisitor, 0, 9), s.PenaltySV };
     r.Winner = DecideWinner(s);
     const qint16 hansoku = static_cast<qint16>(rules.Shido == ShidoRule::HansokuMake ? rules.ShidoLimit : 4);
     r.How = DecideHow(s, r.Winner, hansoku, s.GoldenScore);

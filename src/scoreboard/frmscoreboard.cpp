@@ -7,9 +7,9 @@
 #include "help/helpwindow.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
-#include "rules/ruleset.h"
 #include "record/frmresults.h"
 #include "record/resultsfiles.h"
+#include "rules/ruleset.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/keycodes.h"
 #include "scoreboard/modshowdigits.h"
@@ -260,7 +260,8 @@ void frmScoreboard::Load()
         [board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
     // The contest's record; the day's results go beside the journal.
     m_recorder = std::make_unique<ContestRecorder>(*this);
-    connect(m_recorder.get(), &ContestRecorder::Note, this, [this](const QString& note) { m_title.ShowNote(note); });
+    connect(m_recorder.get(), &ContestRecorder::Note, this,
+        [this](const QString& note) { m_title.ShowNote(note); });
     // Contest journal: bring back a contest the last run did not finish.
     if (!ContestJournalPath().isEmpty()) {
         m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());

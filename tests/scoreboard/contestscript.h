@@ -76,7 +76,8 @@ inline bool Play(Board& board, const QString& script)
                 KeyOn(board->tledPeriod, c == QLatin1Char('.') ? Qt::Key_Period : DigitKey(c));
             KeyOn(board->tledPeriod, Qt::Key_Return);
         } else if (step.startsWith(QLatin1String("win"))) {
-            QTest::mouseClick(step.endsWith(QLatin1Char('H')) ? board->picWinnerHome : board->picWinnerVisitor,
+            QTest::mouseClick(
+                step.endsWith(QLatin1Char('H')) ? board->picWinnerHome : board->picWinnerVisitor,
                 Qt::LeftButton);
         } else if ((head == QLatin1String("wH") || head == QLatin1String("yH") || head == QLatin1String("wV")
                        || head == QLatin1String("yV"))

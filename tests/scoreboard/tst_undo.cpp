@@ -65,28 +65,30 @@ void TestUndo::undo_data()
                                 << "Korvelin - undone: yuko Visitor";
     QTest::newRow("score taken away") << "yV=3 yV-1"
                                       << "W0-0 Y0-2 S0-0 M0-0 I0 N0 L120 G0"
-                                      << "W0-0 Y0-3 S0-0 M0-0 I0 N0 L120 G0" << "Korvelin - undone: yuko Visitor";
+                                      << "W0-0 Y0-3 S0-0 M0-0 I0 N0 L120 G0"
+                                      << "Korvelin - undone: yuko Visitor";
     QTest::newRow("shido") << "sH+"
                            << "W0-0 Y0-0 S1-0 M0-0 I0 N0 L120 G0" << Start << "Korvelin - undone: shido Home";
     QTest::newRow("shido taken back") << "sV+ sV-"
                                       << "W0-0 Y0-0 S0-0 M0-0 I0 N0 L120 G0"
-                                      << "W0-0 Y0-0 S0-1 M0-0 I0 N0 L120 G0" << "Korvelin - undone: shido Visitor";
+                                      << "W0-0 Y0-0 S0-1 M0-0 I0 N0 L120 G0"
+                                      << "Korvelin - undone: shido Visitor";
     QTest::newRow("medical") << "mV+"
-                             << "W0-0 Y0-0 S0-0 M0-1 I0 N0 L120 G0" << Start << "Korvelin - undone: medical Visitor";
+                             << "W0-0 Y0-0 S0-0 M0-1 I0 N0 L120 G0" << Start
+                             << "Korvelin - undone: medical Visitor";
     QTest::newRow("ippon") << "iH"
                            << "W0-0 Y0-0 S0-0 M0-0 I1 N0 L120 G0" << Start << "Korvelin - undone: ippon Home";
-    QTest::newRow("ippon taken away") << "iV iV"
-                                      << Start << "W0-0 Y0-0 S0-0 M0-0 I2 N0 L120 G0"
+    QTest::newRow("ippon taken away") << "iV iV" << Start << "W0-0 Y0-0 S0-0 M0-0 I2 N0 L120 G0"
                                       << "Korvelin - undone: ippon Visitor";
-    QTest::newRow("typed contest length") << "len3"
-                                          << "W0-0 Y0-0 S0-0 M0-0 I0 N0 L180 G0" << Start
-                                          << "Korvelin - undone: contest length";
-    QTest::newRow("winner mark (IJF 2018)") << "rules:IJF_2018 winV"
-                                            << "W0-0 Y0-0 S0-0 M0-0 I0 N2 L120 G0" << Start
-                                            << "Korvelin - undone: winner Visitor";
-    QTest::newRow("golden score's start") << "rules:IJF_2025 S run120"
-                                          << "W0-0 Y0-0 S0-0 M0-0 I0 N0 L120 G1" << Start
-                                          << "Korvelin - undone: golden score";
+    QTest::newRow("typed contest length")
+        << "len3"
+        << "W0-0 Y0-0 S0-0 M0-0 I0 N0 L180 G0" << Start << "Korvelin - undone: contest length";
+    QTest::newRow("winner mark (IJF 2018)")
+        << "rules:IJF_2018 winV"
+        << "W0-0 Y0-0 S0-0 M0-0 I0 N2 L120 G0" << Start << "Korvelin - undone: winner Visitor";
+    QTest::newRow("golden score's start")
+        << "rules:IJF_2025 S run120"
+        << "W0-0 Y0-0 S0-0 M0-0 I0 N0 L120 G1" << Start << "Korvelin - undone: golden score";
 
     // Automatic consequences go with the change that caused them.
     QTest::newRow("two waza-ari made ippon") << "wV=1 wV+1"
@@ -109,12 +111,12 @@ void TestUndo::undo_data()
                                                            << "W0-0 Y0-0 S3-0 M0-0 I2 N2 L120 G0"
                                                            << "W0-0 Y0-0 S2-0 M0-0 I0 N0 L120 G0"
                                                            << "Korvelin - undone: shido Home";
-    QTest::newRow("hold's waza-ari at toketa (IJF 2018)") << "rules:IJF_2018 S < run12 ^"
-                                                          << "W1-0 Y0-0 S0-0 M0-0 I0 N0 L120 G0" << Start
-                                                          << "Korvelin - undone: waza-ari Home";
-    QTest::newRow("hold's ippon at 20 s (IJF 2018)") << "rules:IJF_2018 S > run21"
-                                                     << "W0-0 Y0-0 S0-0 M0-0 I2 N2 L120 G0" << Start
-                                                     << "Korvelin - undone: ippon Visitor";
+    QTest::newRow("hold's waza-ari at toketa (IJF 2018)")
+        << "rules:IJF_2018 S < run12 ^"
+        << "W1-0 Y0-0 S0-0 M0-0 I0 N0 L120 G0" << Start << "Korvelin - undone: waza-ari Home";
+    QTest::newRow("hold's ippon at 20 s (IJF 2018)")
+        << "rules:IJF_2018 S > run21"
+        << "W0-0 Y0-0 S0-0 M0-0 I2 N2 L120 G0" << Start << "Korvelin - undone: ippon Visitor";
     QTest::newRow("hold's yuko after a waza-ari (IJF 2025)") << "rules:IJF_2025 wH=1 S < run6 ^"
                                                              << "W1-0 Y1-0 S0-0 M0-0 I0 N0 L120 G0"
                                                              << "W1-0 Y0-0 S0-0 M0-0 I0 N0 L120 G0"
@@ -130,7 +132,8 @@ void TestUndo::undo_data()
 
     // Nothing to take back.
     QTest::newRow("nothing to undo") << "" << Start << Start << "Korvelin - nothing to undo";
-    QTest::newRow("clock only: nothing to undo") << "S run3 S" << Start << Start << "Korvelin - nothing to undo";
+    QTest::newRow("clock only: nothing to undo")
+        << "S run3 S" << Start << Start << "Korvelin - nothing to undo";
 }
 
 void TestUndo::undo()
