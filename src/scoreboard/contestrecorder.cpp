@@ -59,6 +59,24 @@ ContestRecorder::Step::~Step()
         m_recorder->End();
 }
 
+ContestRecorder::Outside::Outside(ContestRecorder* recorder)
+    : m_recorder(recorder)
+{
+    if (!m_recorder)
+        return;
+    m_recorder->Check();
+    m_depth = std::exchange(m_recorder->m_depth, 0);
+}
+
+ContestRecorder::Outside::~Outside()
+{
+    if (!m_recorder)
+        return;
+    m_recorder->Check();
+    m_recorder->m_clockAtBegin = m_recorder->m_form.tkPeriod->Time();
+    m_recorder->m_depth = m_depth;
+}
+
 ContestRecorder::ContestRecorder(frmScoreboard& form)
     : m_form(form)
 {

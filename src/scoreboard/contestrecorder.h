@@ -41,6 +41,21 @@ public:
         ContestRecorder* m_recorder;
     };
 
+    // A modal dialog opened by a step: while it is open the refresh ticks
+    // are steps of their own again.
+    class Outside final
+    {
+    public:
+        explicit Outside(ContestRecorder* recorder);
+        ~Outside();
+        Outside(const Outside&) = delete;
+        Outside& operator=(const Outside&) = delete;
+
+    private:
+        ContestRecorder* m_recorder;
+        int m_depth = 0;
+    };
+
     // The undo key: takes back the newest change not taken back yet, through
     // the board's own procedures. The clocks keep their time and their
     // running. False when there is nothing to take back.

@@ -452,8 +452,12 @@ void frmScoreboard::ShowOptions()
 {
     const QString category = BoardSettings.Category;
     const bool atStart = AtStartState();
-    if (!RunOptionsDialog())
-        return;
+    {
+        // The clocks go on while the dialog is open: their steps are their own.
+        const ContestRecorder::Outside outside(m_recorder.get());
+        if (!RunOptionsDialog())
+            return;
+    }
     // A new category gives the next contest its length, and this one too
     // while it has not begun.
     if (BoardSettings.Category != category)

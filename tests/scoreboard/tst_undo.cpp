@@ -6,6 +6,7 @@
 #include "display/leds.h"
 #include "record/contestlog.h"
 #include "scoreboard/contestrecorder.h"
+#include "settings/optionsdialog.h"
 #include "timing/timekeeper.h"
 
 #include <QTest>
@@ -47,6 +48,7 @@ private slots:
     void marks_repaintedAsTheKeysPaintThem();
     void note_goesAfterTwoSeconds();
     void log_eventsWithBothClocks();
+    void optionsOpen_clocksLogTheirOwnEvents();
 };
 
 void TestUndo::undo_data()
@@ -290,6 +292,24 @@ void TestUndo::log_eventsWithBothClocks()
     // The reset closes the log with its own event; the next contest has a new one.
     QVERIFY(Play(board, QStringLiteral("R")));
     QVERIFY(board->Recorder()->Log().IsEmpty());
+}
+
+void TestUndo::optionsOpen_clocksLogTheirOwnEvents()
+{
+    Board board;
+    QVERIFY(Play(board, QStringLiteral("S run100 sH+")));
+    // The time runs out while the options dialog is open.
+    QString lastWhileOpen;
+    SetOptionsDialogRunner([&board, &lastWhileOpen] {
+        kv::test::Run(board, 25'000);
+        lastWhileOpen = EventText(board->Recorder()->Log().Events().back());
+    });
+    kv::test::KeyOn(board->tledPeriod, Qt::Key_F2);
+    SetOptionsDialogRunner({});
+    QCOMPARE(lastWhileOpen, QStringLiteral("time up"));
+    QVERIFY(!board->tkPeriod->Running());
+    QVERIFY(Play(board, QStringLiteral("U")));
+    QCOMPARE(board->PenaltySH, 0);
 }
 
 QTEST_MAIN(TestUndo)
