@@ -661,7 +661,7 @@ bool JournalKeeper::RestoreAtLoad()
 void JournalKeeper::Update()
 {
     const ContestSnapshot now = TakeSnapshot();
-    const QString log = LogMark();
+    const std::pair<QString, qint64> log = LogMark();
     if (m_last && SameForJournal(*m_last, now) && log == m_lastLog)
         return;
     m_last = now;
@@ -669,13 +669,12 @@ void JournalKeeper::Update()
     Save(now);
 }
 
-QString JournalKeeper::LogMark() const
+std::pair<QString, qint64> JournalKeeper::LogMark() const
 {
     const ContestRecorder* recorder = m_form.Recorder();
     if (!recorder || recorder->Log().IsEmpty())
         return {};
-    return recorder->Log().ContestId() + QLatin1Char('#')
-        + QString::number(recorder->Log().Events().back().Seq);
+    return { recorder->Log().ContestId(), recorder->Log().Events().back().Seq };
 }
 
 void JournalKeeper::Save(const ContestSnapshot& snapshot)

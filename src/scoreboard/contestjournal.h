@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -181,14 +182,15 @@ private:
     void Save(const ContestSnapshot& snapshot);
     void Outcome(bool saved, const QString& error);
     void ShowTitle();
-    QString LogMark() const;
+    // The log's contest and its newest event: what a write of the log follows.
+    std::pair<QString, qint64> LogMark() const;
 
     frmScoreboard& m_form;
     ContestJournal m_journal;
     std::unique_ptr<JournalWriter> m_writer;
     std::optional<ContestSnapshot> m_last;
     // The log's contest and newest event at the last write.
-    QString m_lastLog;
+    std::pair<QString, qint64> m_lastLog;
     bool m_restoredShown = false;
     bool m_failing = false;
     int m_writes = 0;
