@@ -737,8 +737,8 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    m_form.Title().SetNotice(BoardTitle::Notice::JournalFailing, m_failing);
-    m_form.Title().SetNotice(BoardTitle::Notice::Restored, m_restoredShown);
+    m_form.SetTitleNote(
+        QStringLiteral("journal"), m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString()));
 }
 
 } // namespace kv

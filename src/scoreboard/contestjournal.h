@@ -148,6 +148,10 @@ class JournalKeeper final : public QObject
     Q_OBJECT
 
 public:
+    // The journal's notes in the board's title, and the titles they make
+    // while no other part of the program has a note there.
+    static inline const QString RestoredNote = QStringLiteral("contest restored");
+    static inline const QString FailedNote = QStringLiteral("the contest cannot be saved");
     static inline const QString RestoredTitle = QStringLiteral("Korvelin - contest restored");
     static inline const QString FailedTitle = QStringLiteral("Korvelin - the contest cannot be saved");
     static inline const QString CloseQuestionText

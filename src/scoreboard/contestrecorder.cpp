@@ -5,6 +5,7 @@
 #include "rules/ruleset.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
+#include "timing/clocksource.h"
 #include "timing/timekeeper.h"
 
 #include <QDateTime>
@@ -79,6 +80,7 @@ ContestRecorder::Outside::~Outside()
 
 ContestRecorder::ContestRecorder(frmScoreboard& form)
     : m_form(form)
+    , m_clock(ClockSource::Default())
 {
     Restart();
 }
@@ -246,6 +248,25 @@ void ContestRecorder::Resume(ContestLog log)
 void ContestRecorder::UseResults(const QString& folder)
 {
     m_results = std::make_unique<ResultsWriter>(folder);
+    // Reported once in the title, and taken away when writing works again.
+    connect(m_results.get(), &ResultsWriter::FailingChanged, this, [this](bool failing) {
+        m_form.SetTitleNote(ResultsNoteSource, failing ? ResultsFailedNote : QString());
+    });
+}
+
+void ContestRecorder::ShowNote(const QString& text)
+{
+    m_form.SetTitleNote(UndoNoteSource, text);
+    m_noteUntil = m_clock->NowNanoseconds() + NoteNanoseconds;
+    m_noteShown = true;
+}
+
+void ContestRecorder::Tick()
+{
+    if (m_noteShown && m_clock->NowNanoseconds() >= m_noteUntil) {
+        m_noteShown = false;
+        m_form.SetTitleNote(UndoNoteSource, QString());
+    }
 }
 
 // ---------------------------------------------------------------- reset
@@ -274,7 +295,7 @@ bool ContestRecorder::Undo()
     Check();
     const ContestEvent* next = m_log.NextUndo();
     if (!next || !next->Before) {
-        emit Note(QStringLiteral("nothing to undo"));
+        ShowNote(QStringLiteral("nothing to undo"));
         return false;
     }
     const ContestEvent undone = *next;
@@ -285,7 +306,7 @@ bool ContestRecorder::Undo()
     // What the board's procedures made of the restored state is the state now.
     m_scored = Scored();
     m_clocks = ClocksNow();
-    emit Note(QStringLiteral("undone: ") + EventText(undone));
+    ShowNote(QStringLiteral("undone: ") + EventText(undone));
     return true;
 }
 

@@ -14,6 +14,7 @@
 
 namespace kv {
 
+class ClockSource;
 class frmScoreboard;
 class ResultsWriter;
 
@@ -82,9 +83,15 @@ public:
     // Null while no results are written.
     ResultsWriter* Results() const { return m_results.get(); }
 
-signals:
-    // The title's note after an undo: "undone: shido Visitor", "nothing to undo".
-    void Note(const QString& text);
+    // The title's notes: the undo's ("undone: shido Visitor", "nothing to
+    // undo") for two seconds, and the results' trouble while it lasts.
+    static inline const QString UndoNoteSource = QStringLiteral("undo");
+    static inline const QString ResultsNoteSource = QStringLiteral("results");
+    static inline const QString ResultsFailedNote = QStringLiteral("the results cannot be saved");
+    static constexpr qint64 NoteNanoseconds = 2'000'000'000;
+    // Takes the undo's note down once its two seconds are over; run on
+    // every refresh tick.
+    void Tick();
 
 private:
     struct Clocks
@@ -102,6 +109,7 @@ private:
     ContestEvent Stamped(ContestEvent event) const;
     void Restore(const ScoredState& state, const ContestEvent& undone);
     void WriteResult();
+    void ShowNote(const QString& text);
 
     frmScoreboard& m_form;
     ContestLog m_log;
@@ -111,6 +119,9 @@ private:
     int m_depth = 0;
     std::unique_ptr<ResultsWriter> m_results;
     std::optional<ContestResult> m_written; // the last result written for this contest
+    const ClockSource* m_clock; // the note's time
+    qint64 m_noteUntil = 0;
+    bool m_noteShown = false;
 };
 
 } // namespace kv

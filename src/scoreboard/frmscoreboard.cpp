@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -53,7 +54,6 @@ bool IsMinusKey(qint16 keyCode)
 
 frmScoreboard::frmScoreboard(QWidget* parent)
     : Form(parent)
-    , m_title(*this)
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setWindowTitle(QStringLiteral("Korvelin"));
@@ -236,9 +236,12 @@ void frmScoreboard::ConnectHandlers()
     }
 
     // The refresh: the clocks' own changes (time up, golden score, a hold's
-    // score) are steps too; the title's note goes after its two seconds.
+    // score) are steps too; the undo's title note goes after its two seconds.
     connect(tmrClock1, &Timer::Tick, this, Stepped([this] { RefreshTime(); }));
-    connect(tmrClock1, &Timer::Tick, this, [this] { m_title.Tick(); });
+    connect(tmrClock1, &Timer::Tick, this, [this] {
+        if (m_recorder)
+            m_recorder->Tick();
+    });
     connect(mmcBuzzer, &MMControl::Done, this, &frmScoreboard::mmcBuzzer_Done);
 }
 
@@ -260,16 +263,12 @@ void frmScoreboard::Load()
         [board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
     // The contest's record; the day's results go beside the journal.
     m_recorder = std::make_unique<ContestRecorder>(*this);
-    connect(m_recorder.get(), &ContestRecorder::Note, this,
-        [this](const QString& note) { m_title.ShowNote(note); });
     // Contest journal: bring back a contest the last run did not finish.
     if (!ContestJournalPath().isEmpty()) {
         m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());
         m_journal->RestoreAtLoad();
         m_recorder->UseResults(QFileInfo(ContestJournalPath()).absolutePath());
-        ResultsWriter* results = m_recorder->Results();
-        connect(results, &ResultsWriter::FailingChanged, this,
-            [this](bool failing) { m_title.SetNotice(BoardTitle::Notice::ResultsFailing, failing); });
+        const ResultsWriter* results = m_recorder->Results();
         // An open Results window shows each new result.
         connect(results, &ResultsWriter::Written, this, [folder = results->Folder()] {
             if (frmResults* window = ResultsWindow(); window && window->Folder() == folder)
@@ -375,6 +374,36 @@ void frmScoreboard::ResetMatch()
         m_recorder->AfterReset();
 }
 
+// ---------------------------------------------------------------- window title
+
+void frmScoreboard::SetTitleNote(const QString& source, const QString& note)
+{
+    auto it = std::find_if(m_titleNotes.begin(), m_titleNotes.end(),
+        [&source](const std::pair<QString, QString>& entry) { return entry.first == source; });
+    if (it == m_titleNotes.end()) {
+        if (note.isEmpty())
+            return;
+        m_titleNotes.append({ source, note });
+    } else {
+        it->second = note;
+    }
+    QString title = QStringLiteral("Korvelin");
+    for (const auto& [from, text] : m_titleNotes) {
+        if (!text.isEmpty())
+            title += QStringLiteral(" - ") + text;
+    }
+    setWindowTitle(title);
+}
+
+QString frmScoreboard::TitleNote(const QString& source) const
+{
+    for (const auto& [from, text] : m_titleNotes) {
+        if (from == source)
+            return text;
+    }
+    return {};
+}
+
 // ---------------------------------------------------------------- keyboard
 
 void frmScoreboard::AllKeyCode(qint16 KeyCode)
@@ -466,6 +495,7 @@ void frmScoreboard::ShowOptions()
     UpdateFormColors();
     RefreshTime();
     RecordLayout(*this);
+    emit OptionsClosed();
 }
 
 void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)

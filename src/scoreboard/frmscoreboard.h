@@ -1,7 +1,6 @@
 #pragma once
 
 #include "display/form.h"
-#include "scoreboard/boardtitle.h"
 #include "scoreboard/contestrecorder.h"
 #include "timing/clockentry.h"
 #include "timing/fixedpoint.h"
@@ -106,13 +105,27 @@ public:
     JournalKeeper* Journal() const { return m_journal.get(); }
     // The contest's log, undo and results, kept since the load.
     ContestRecorder* Recorder() const { return m_recorder.get(); }
-    // The window's title with its notices and notes.
-    BoardTitle& Title() { return m_title; }
     // The undo key: takes back the last change to the contest.
     void UndoLastChange();
     // F3: the day's results.
     void ShowResults();
 
+    // ---- Window title: "Korvelin", then " - " and the note of every source
+    // that has one, in the order the sources first set a note ("Korvelin -
+    // contest restored - http://192.168.1.20:8090"). Several parts of the
+    // program report here without overwriting one another; an empty note
+    // takes the source's note away.
+    void SetTitleNote(const QString& source, const QString& note);
+    QString TitleNote(const QString& source) const;
+
+signals:
+    // The board's texts, pictures, digit style or colours were applied
+    // again (load, options, resize): whatever copies its look reads it anew.
+    void LooksChanged();
+    // The options dialog was closed: the settings may have changed.
+    void OptionsClosed();
+
+public:
     // ---- Controls, by their design names
     Label* lblTitle;
     Line* Line2;
@@ -227,9 +240,9 @@ private:
 
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
+    QList<std::pair<QString, QString>> m_titleNotes;
     std::unique_ptr<JournalKeeper> m_journal;
     std::unique_ptr<ContestRecorder> m_recorder;
-    BoardTitle m_title;
 };
 
 } // namespace kv

@@ -51,6 +51,7 @@ void frmScoreboard::UpdateFormColors()
 
     UpdateOtherColors();
     UpdatePenaltyColors();
+    emit LooksChanged();
 }
 
 void frmScoreboard::UpdateOtherColors()
@@ -110,6 +111,7 @@ void frmScoreboard::UpdateLabels()
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);
     UpdateRuleDisplay();
+    emit LooksChanged();
 }
 
 } // namespace kv

@@ -21,6 +21,7 @@ const QString PicSection = QStringLiteral("PicSettings");
 const QString RuleSection = QStringLiteral("RuleSettings");
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
+const QString NetworkSection = QStringLiteral("NetworkSettings");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -36,6 +37,7 @@ constexpr qint16 DefaultBuzzerKey = 66;
 constexpr qint16 DefaultUndoKey = 8; // Backspace
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
+constexpr quint16 DefaultServePort = 8090;
 
 // What the options dialog can produce for each kind of field.
 constexpr qint64 ColorMin = 0;
@@ -46,6 +48,8 @@ constexpr qint64 KeyMin = 1;
 constexpr qint64 KeyMax = 254;
 constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
+constexpr qint64 PortMin = 1;
+constexpr qint64 PortMax = 65535;
 
 QString DefaultBuzzerFile()
 {
@@ -126,6 +130,8 @@ BoardSettingsRecord DefaultBoardSettings()
     r.Category = QString();
     r.GoldenScoreLimit = DefaultGoldenScoreLimit;
     r.ScoreHolds = true;
+    r.Serve = false;
+    r.ServePort = DefaultServePort;
     return r;
 }
 
@@ -174,6 +180,10 @@ void LoadBoardSettings()
         DefaultGoldenScoreLimit, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     s.GoldenScoreLimit = IsGoldenScoreLimit(limit) ? limit : DefaultGoldenScoreLimit;
     s.ScoreHolds = store.Read(RuleSection, QStringLiteral("ScoreHolds"), Yes) != No;
+    s.Serve
+        = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
+    s.ServePort = static_cast<quint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -212,6 +222,11 @@ bool SaveBoardSettingsGroup(int group)
         w.Text(PicSection, QStringLiteral("VisitorPic"), s.VisitorPic);
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
         break;
+    case NetworkSettingsGroup:
+        w.Text(
+            NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
+        break;
     default:
         return false;
     }
@@ -240,7 +255,8 @@ bool SaveAllBoardSettings()
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
     ok = SaveRuleSettings() && ok;
-    return SaveIsKeyCode() && ok;
+    ok = SaveIsKeyCode() && ok;
+    return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 #include "display/modalform.h"
 
 #include <functional>
+#include <optional>
 
 namespace kv {
 
@@ -121,6 +122,9 @@ public:
     ComboBox* cmbCategory = nullptr;
     ComboBox* cmbGoldenScoreLimit = nullptr;
     CheckBox* chkScoreHolds = nullptr;
+    OptionButton* optServeOff = nullptr;
+    OptionButton* optServeOn = nullptr;
+    TextBox* txtServePort = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
@@ -135,6 +139,10 @@ private:
 // when empty; up to 50 characters whole; a longer path as its first 25
 // characters, " ...", the separator and the file name when the file exists.
 QString BuzzerCaption(const QString& path);
+
+// The port typed in the network options: a whole number from 1 to 65535,
+// else nothing.
+std::optional<quint16> ParseServePort(const QString& text);
 
 // Opens the options dialog modal over the program's active window.
 void ShowOptionsDialog();

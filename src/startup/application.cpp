@@ -2,6 +2,7 @@
 
 #include "display/audiencedisplay.h"
 #include "help/frmhelp.h"
+#include "network/webservice.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
@@ -99,6 +100,17 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
     new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
 }
 
+void KorvelinApplication::StartServing(bool serveAsked, quint16 portAsked)
+{
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    // Serves when the settings or the command line ask for it; follows the
+    // options from then on.
+    auto* web = new BoardWebService(*board);
+    web->Start(serveAsked, portAsked);
+}
+
 int KorvelinApplication::Run()
 {
     const CommandLine commandLine = ParseCommandLine(KeptArguments());
@@ -109,10 +121,15 @@ int KorvelinApplication::Run()
         }
         auto* splash = new frmSplash;
         if (splash->Load(commandLine.Arguments)) {
+            StartServing(commandLine.Serve, commandLine.ServePort);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
             // The board exists once the splash has gone.
+            connect(splash, &QObject::destroyed, this,
+                [this, serve = commandLine.Serve, port = commandLine.ServePort] {
+                    StartServing(serve, port);
+                });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

@@ -34,6 +34,7 @@ public:
 private:
     static void Fail(const QString& what);
     void OpenAudienceDisplay(int requestedScreen);
+    void StartServing(bool serveAsked, quint16 portAsked);
 };
 
 } // namespace kv

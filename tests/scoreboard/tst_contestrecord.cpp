@@ -250,7 +250,8 @@ void TestContestRecord::unwritableResults_inTheTitleBoardGoesOn()
     board->Recorder()->Results()->Flush();
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - the results cannot be saved"));
     QVERIFY(Play(board, QStringLiteral("U")));
-    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - undone: ippon Home"));
+    QCOMPARE(
+        board->windowTitle(), QStringLiteral("Korvelin - the results cannot be saved - undone: ippon Home"));
     QVERIFY(Play(board, QStringLiteral("run2 iV S")));
     board->Recorder()->Results()->Flush();
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - the results cannot be saved"));
