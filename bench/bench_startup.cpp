@@ -2,9 +2,14 @@
 // on a private Xvfb server and watched from outside, as the audience would
 // see it. Time runs from just before the process is spawned to the first
 // moment the scoreboard window shows its background colour; the resident
-// memory is read once the board has been up for half a second.
+// and the private memory (USS) are read once the board has been up for half
+// a second. The bare Qt widget window beside the bench (barewindow: one
+// painted text, the same background) is timed the same way as the limit to
+// compare with, and further programs (a build from before a change) can be
+// given: all are launched interleaved, one after the other in each round, so
+// that they meet the same load of the machine.
 //
-//     bench_startup [path/to/korvelin] [runs]
+//     bench_startup [path/to/korvelin] [runs] [other programs...]
 //
 // Prints figures only.
 
@@ -13,6 +18,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -37,6 +43,7 @@ struct Run
 {
     double firstPaintMs = -1;
     long rssKb = -1;
+    long ussKb = -1;
 };
 
 Window FindBoardWindow(Display* display)
@@ -87,6 +94,20 @@ long ResidentKb(pid_t pid)
     return -1;
 }
 
+// Private memory: the pages of the process no other process shares.
+long UniqueKb(pid_t pid)
+{
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return -1;
+    long kb = 0;
+    for (const QByteArray& line : rollup.readAll().split('\n')) {
+        if (line.startsWith("Private_Clean:") || line.startsWith("Private_Dirty:"))
+            kb += line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return kb;
+}
+
 Run StartOnce(const QByteArray& program, Display* display)
 {
     Run run;
@@ -116,6 +137,7 @@ Run StartOnce(const QByteArray& program, Display* display)
     if (run.firstPaintMs >= 0) {
         ::usleep(500'000);
         run.rssKb = ResidentKb(pid);
+        run.ussKb = UniqueKb(pid);
     }
     ::kill(pid, SIGTERM);
     int status = 0;
@@ -141,10 +163,22 @@ int main(int argc, char** argv)
         program = QFile::encodeName(QDir(QFile::decodeName(self)).filePath(QStringLiteral("../../korvelin")));
         program = QFile::encodeName(QDir::cleanPath(QFile::decodeName(program)));
     }
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
-    if (::access(program.constData(), X_OK) != 0) {
-        std::fprintf(stderr, "no program at %s (build target korvelin-app)\n", program.constData());
-        return 1;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    std::vector<QByteArray> programs { program };
+    for (int i = 3; i < argc; ++i)
+        programs.emplace_back(argv[i]);
+    // The reference: the bare window built beside this bench.
+    const QByteArray selfPath = QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+    const QByteArray reference = QFile::encodeName(
+        QDir(QFileInfo(QFile::decodeName(selfPath)).path()).filePath(QStringLiteral("barewindow")));
+    const bool haveReference = ::access(reference.constData(), X_OK) == 0;
+    if (haveReference)
+        programs.push_back(reference);
+    for (const QByteArray& p : programs) {
+        if (::access(p.constData(), X_OK) != 0) {
+            std::fprintf(stderr, "no program at %s (build target korvelin-app)\n", p.constData());
+            return 1;
+        }
     }
 
     kv::test::XvfbServer xvfb("1920x1080x24");
@@ -157,6 +191,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     xvfb.UseForApplication();
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     qputenv("HOME", home.path().toLocal8Bit());
     Display* display = XOpenDisplay(xvfb.DisplayName().constData());
     if (display == nullptr) {
@@ -164,23 +199,39 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::printf("%s bypass on Xvfb %s (1920x1080), %d runs\n", program.constData(),
+    std::printf("bypass on Xvfb %s (1920x1080), %d rounds, programs launched interleaved\n",
         xvfb.DisplayName().constData(), runs);
-    std::vector<double> paints;
-    std::vector<double> rss;
+    std::vector<std::vector<double>> paints(programs.size());
+    std::vector<std::vector<double>> rss(programs.size());
+    std::vector<std::vector<double>> uss(programs.size());
+    bool complete = true;
     for (int i = 0; i < runs; ++i) {
-        const Run run = StartOnce(program, display);
-        std::printf("  run %2d: first painted board %7.1f ms   VmRSS %6.1f MB\n", i + 1, run.firstPaintMs,
-            double(run.rssKb) / 1024.0);
-        if (run.firstPaintMs >= 0)
-            paints.push_back(run.firstPaintMs);
-        if (run.rssKb >= 0)
-            rss.push_back(double(run.rssKb) / 1024.0);
+        for (size_t p = 0; p < programs.size(); ++p) {
+            const Run run = StartOnce(programs[p], display);
+            std::printf("  round %2d %-50s first painted %7.1f ms   VmRSS %6.1f MiB   USS %5.2f MiB\n", i + 1,
+                programs[p].constData(), run.firstPaintMs, double(run.rssKb) / 1024.0,
+                double(run.ussKb) / 1024.0);
+            std::fflush(stdout);
+            if (run.firstPaintMs >= 0)
+                paints[p].push_back(run.firstPaintMs);
+            else
+                complete = false;
+            if (run.rssKb >= 0)
+                rss[p].push_back(double(run.rssKb) / 1024.0);
+            if (run.ussKb >= 0)
+                uss[p].push_back(double(run.ussKb) / 1024.0);
+        }
     }
     XCloseDisplay(display);
-    std::printf("median: process start to first painted board %.1f ms (target <= 250 ms)\n", Median(paints));
-    std::printf("median: resident memory after start-up %.1f MB (target <= 60 MB)\n", Median(rss));
-    return paints.size() == size_t(runs) ? 0 : 1;
+    const double referenceMs = haveReference ? Median(paints.back()) : -1;
+    for (size_t p = 0; p < programs.size(); ++p) {
+        const double ms = Median(paints[p]);
+        std::printf("median %s: first painted %.1f ms", programs[p].constData(), ms);
+        if (referenceMs > 0)
+            std::printf(" = %.2fx the bare window (target <= 1.15x)", ms / referenceMs);
+        std::printf(", VmRSS %.1f MiB, USS %.2f MiB (target <= 5 MiB)\n", Median(rss[p]), Median(uss[p]));
+    }
+    return complete ? 0 : 1;
 }
 
 #else

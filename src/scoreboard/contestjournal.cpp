@@ -553,8 +553,10 @@ JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
             this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
     }))
 {
-    // After the board's own refresh, on the same tick.
+    // After the board's own refresh, on the same tick, and after every
+    // change the board reports.
     connect(form.tmrClock1, &Timer::Tick, this, &JournalKeeper::Update);
+    connect(&form, &frmScoreboard::BoardChanged, this, &JournalKeeper::Update);
 }
 
 JournalKeeper::~JournalKeeper()
