@@ -662,6 +662,10 @@ bool JournalKeeper::RestoreAtLoad()
 
 void JournalKeeper::Update()
 {
+    // In the middle of a step the log lags behind the board: the write
+    // waits for the step's end, so state and log go to disk together.
+    if (const ContestRecorder* recorder = m_form.Recorder(); recorder && recorder->InStep())
+        return;
     const ContestSnapshot now = TakeSnapshot();
     const std::pair<QString, qint64> log = LogMark();
     if (m_last && SameForJournal(*m_last, now) && log == m_lastLog)

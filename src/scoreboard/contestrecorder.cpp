@@ -9,6 +9,7 @@
 #include "timing/timekeeper.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -81,7 +82,12 @@ ContestRecorder::Outside::~Outside()
 ContestRecorder::ContestRecorder(frmScoreboard& form)
     : m_form(form)
     , m_clock(ClockSource::Default())
+    , m_noteTimer(new QTimer(this))
 {
+    // The refresh does not tick while no clock runs: the note has a timer of
+    // its own, and goes by the clock source's time whichever comes first.
+    m_noteTimer->setSingleShot(true);
+    connect(m_noteTimer, &QTimer::timeout, this, &ContestRecorder::Tick);
     Restart();
 }
 
@@ -259,6 +265,7 @@ void ContestRecorder::ShowNote(const QString& text)
     m_form.SetTitleNote(UndoNoteSource, text);
     m_noteUntil = m_clock->NowNanoseconds() + NoteNanoseconds;
     m_noteShown = true;
+    m_noteTimer->start(static_cast<int>(NoteNanoseconds / 1'000'000) + 20);
 }
 
 void ContestRecorder::Tick()

@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+class QTimer;
+
 #include <memory>
 #include <optional>
 
@@ -41,6 +43,9 @@ public:
     private:
         ContestRecorder* m_recorder;
     };
+
+    // True inside a step: what it changes is not logged yet.
+    bool InStep() const { return m_depth > 0; }
 
     // A modal dialog opened by a step: while it is open the refresh ticks
     // are steps of their own again.
@@ -120,6 +125,7 @@ private:
     std::unique_ptr<ResultsWriter> m_results;
     std::optional<ContestResult> m_written; // the last result written for this contest
     const ClockSource* m_clock; // the note's time
+    QTimer* m_noteTimer; // wakes the board to take the note down when nothing else does
     qint64 m_noteUntil = 0;
     bool m_noteShown = false;
 };
