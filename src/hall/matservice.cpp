@@ -3,10 +3,14 @@
 #include "hall/brokeraddress.h"
 #include "hall/resultoutbox.h"
 #include "network/boardstate.h"
+#include "record/contestresult.h"
+#include "scoreboard/contestrecorder.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 namespace kv {
@@ -72,6 +76,14 @@ MatService::MatService(frmScoreboard& board)
     m_offlineDelay->setSingleShot(true);
     connect(m_offlineDelay, &QTimer::timeout, this, [this] { ShowConnected(false); });
     connect(&board, &frmScoreboard::OptionsClosed, this, &MatService::OptionsClosed);
+    // Each finished contest goes to the hall as the day's results have it,
+    // without the contest's log.
+    if (ContestRecorder* recorder = board.Recorder()) {
+        connect(recorder, &ContestRecorder::ContestEnded, this, [this](const ContestResult& result) {
+            if (m_publisher)
+                m_publisher->PublishResult(QJsonDocument::fromJson(ResultJsonLine(result, nullptr)).object());
+        });
+    }
 }
 
 MatService::~MatService()

@@ -3,8 +3,10 @@
 // include nothing from there. The settings and their dialogs sit above
 // display too: display is handed what it needs of them. The rule sets sit
 // just above timing: src/rules includes nothing of the program but rules and
-// timing. The hall (the broker and the hall view) sits above the scoreboard,
-// the settings and the network, and only start-up reaches it.
+// timing. The contest record sits above settings and display and below the
+// scoreboard: nothing under it includes it. The hall (the broker and the hall
+// view) sits above the scoreboard, the settings, the record and the network,
+// and only start-up reaches it.
 
 #include <QDir>
 #include <QDirIterator>
@@ -72,13 +74,16 @@ void TestLayering::lowerFolders_includeNothingFromAbove_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("above");
-    const QStringList scoreboard { QStringLiteral("scoreboard"), QStringLiteral("hall") };
+    const QStringList scoreboard { QStringLiteral("scoreboard"), QStringLiteral("record"), QStringLiteral("hall") };
     QTest::newRow("timing") << "timing" << scoreboard;
-    QTest::newRow("display") << "display" << QStringList { "scoreboard", "settings", "hall" };
+    QTest::newRow("display") << "display" << QStringList { "scoreboard", "settings", "record", "hall" };
     QTest::newRow("platform") << "platform" << scoreboard;
-    QTest::newRow("rules") << "rules" << QStringList { "scoreboard", "settings", "display", "platform" };
+    QTest::newRow("rules") << "rules"
+                           << QStringList { "scoreboard", "settings", "display", "platform", "record", "hall" };
+    QTest::newRow("settings") << "settings" << scoreboard;
+    QTest::newRow("help") << "help" << scoreboard;
+    QTest::newRow("record") << "record" << QStringList { "scoreboard", "startup", "help", "hall" };
     QTest::newRow("scoreboard") << "scoreboard" << QStringList { "hall", "startup" };
-    QTest::newRow("settings") << "settings" << QStringList { "hall", "startup" };
     QTest::newRow("hall") << "hall" << QStringList { "startup" };
 }
 
