@@ -4,8 +4,8 @@
 #include "hall/resultoutbox.h"
 #include "network/boardstate.h"
 #include "record/contestresult.h"
-#include "scoreboard/contestrecorder.h"
 #include "scoreboard/contestjournal.h"
+#include "scoreboard/contestrecorder.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 

@@ -74,12 +74,14 @@ void TestLayering::lowerFolders_includeNothingFromAbove_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("above");
-    const QStringList scoreboard { QStringLiteral("scoreboard"), QStringLiteral("record"), QStringLiteral("hall") };
+    const QStringList scoreboard { QStringLiteral("scoreboard"), QStringLiteral("record"),
+        QStringLiteral("hall") };
     QTest::newRow("timing") << "timing" << scoreboard;
     QTest::newRow("display") << "display" << QStringList { "scoreboard", "settings", "record", "hall" };
     QTest::newRow("platform") << "platform" << scoreboard;
     QTest::newRow("rules") << "rules"
-                           << QStringList { "scoreboard", "settings", "display", "platform", "record", "hall" };
+                           << QStringList { "scoreboard", "settings", "display", "platform", "record",
+                                  "hall" };
     QTest::newRow("settings") << "settings" << scoreboard;
     QTest::newRow("help") << "help" << scoreboard;
     QTest::newRow("record") << "record" << QStringList { "scoreboard", "startup", "help", "hall" };
