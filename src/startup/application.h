@@ -6,6 +6,8 @@
 
 namespace kv {
 
+struct CommandLine;
+
 // The program's application object. An unexpected failure inside any event
 // handler is shown in a message box and ends the program.
 class KorvelinApplication final : public QApplication
@@ -34,6 +36,12 @@ public:
 private:
     static void Fail(const QString& what);
     void OpenAudienceDisplay(int requestedScreen);
+    // The hall view instead of a board; false when it cannot open (the
+    // operator has been told why).
+    bool OpenHall(const CommandLine& commandLine);
+    // Puts the board on the hall's broker when the command line or the
+    // settings name one.
+    void StartPublishing(const CommandLine& commandLine);
     void StartServing(bool serveAsked, quint16 portAsked);
 };
 

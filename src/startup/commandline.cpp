@@ -1,5 +1,7 @@
 #include "startup/commandline.h"
 
+#include "hall/brokeraddress.h"
+
 #include <QCommandLineParser>
 
 namespace kv {
@@ -10,12 +12,65 @@ const QString AudiencePrefix = QStringLiteral("--audience=");
 const QString ServeOption = QStringLiteral("serve");
 const QString ServePrefix = QStringLiteral("--serve=");
 const QString HelpOption = QStringLiteral("help");
+
+void AddError(CommandLine& result, const QString& error)
+{
+    result.Error = result.Error.isEmpty() ? error : result.Error + QStringLiteral("\n\n") + error;
+}
+
+// Takes the hall's options (--hall, --mat=N, --broker=HOST[:PORT],
+// --broker-tls, --broker-user=NAME) out of the arguments. Values come after
+// "=" only, so that no option swallows the "bypass" after it.
+QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result)
+{
+    QStringList rest;
+    bool optionsEnded = false;
+    for (const QString& argument : rawArguments) {
+        optionsEnded = optionsEnded || argument == QStringLiteral("--");
+        const auto value = [&argument](const char* prefix) { return argument.mid(qstrlen(prefix)); };
+        if (optionsEnded) {
+            rest << argument;
+        } else if (argument == QStringLiteral("--hall")) {
+            result.Hall = true;
+        } else if (argument == QStringLiteral("--broker-tls")) {
+            result.BrokerTls = true;
+        } else if (argument.startsWith(QStringLiteral("--mat="))) {
+            bool ok = false;
+            const int mat = value("--mat=").toInt(&ok);
+            if (ok && mat >= 1 && mat <= 99) {
+                result.Mat = mat;
+            } else {
+                AddError(result,
+                    QStringLiteral("The board is not put on the broker: \"%1\" is not a mat number. "
+                                   "Use --mat=N with N from 1 to 99.")
+                        .arg(value("--mat=")));
+                result.BrokerOff = true;
+            }
+        } else if (argument.startsWith(QStringLiteral("--broker="))) {
+            const BrokerAddress address = ParseBrokerAddress(value("--broker="));
+            if (address.IsValid()) {
+                result.Broker = value("--broker=").trimmed();
+            } else {
+                AddError(result,
+                    QStringLiteral("The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
+                        .arg(address.Error));
+                result.BrokerOff = true;
+            }
+        } else if (argument.startsWith(QStringLiteral("--broker-user="))) {
+            result.BrokerUser = value("--broker-user=");
+        } else {
+            rest << argument;
+        }
+    }
+    return rest;
+}
 } // namespace
 
 QString CommandLineHelp()
 {
     return QStringLiteral(
-        "Usage: korvelin [bypass] [--audience[=N]] [--serve[=PORT]]\n"
+        "Usage: korvelin [bypass] [--audience[=N]] [--serve[=PORT]] [--mat=N] [--broker=HOST[:PORT]]\n"
+        "       korvelin --hall [--broker=HOST[:PORT]]\n"
         "A judo contest scoreboard.\n"
         "\n"
         "  bypass            skip the splash screen and open the scoreboard at once\n"
@@ -24,12 +79,21 @@ QString CommandLineHelp()
         "  --serve           show the board in browsers on the network, on the port of the\n"
         "                    options (8090 unless changed): http://<this computer>:8090/\n"
         "  --serve=PORT      the same, on PORT (1 to 65535) for this run\n"
+        "  --mat=N           this board is mat N (1 to 99) on the hall's broker\n"
+        "  --broker=HOST[:PORT]\n"
+        "                    publish the board on the hall's MQTT broker (port 1883 unless\n"
+        "                    given) for this run; with --hall, the broker to show\n"
+        "  --broker-tls      reach the broker with TLS (port 8883 unless given)\n"
+        "  --broker-user=NAME\n"
+        "                    the user name at the broker; the password is the options'\n"
+        "  --hall            the hall view: every mat on the broker, one compact board each\n"
         "  -h, --help        show these options and end\n");
 }
 
-CommandLine ParseCommandLine(const QStringList& rawArguments)
+CommandLine ParseCommandLine(const QStringList& allArguments)
 {
     CommandLine result;
+    const QStringList rawArguments = TakeHallOptions(allArguments, result);
     // The parser knows --audience as a switch; a screen number comes as
     // --audience=N and is taken out here, since an option with a value would
     // swallow the "bypass" of "--audience bypass".
