@@ -169,7 +169,7 @@ int main(int argc, char** argv)
         Plays);
     std::printf("recorder chunk (median): %.2f ms\n", recorder.MedianChunkMs());
     int status = 0;
-    for (int bufferMs : { 20, 30, 40, 60 }) {
+    for (int bufferMs : { 20, 30, 40, 60, 100 }) {
         kv::AudioSinkBackend::SetBufferMilliseconds(bufferMs);
         kv::MMControl control;
         control.SetFileName(buzzer);

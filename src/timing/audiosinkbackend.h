@@ -23,8 +23,10 @@ QByteArray EncodeWav(const WavFile& file, const QAudioFormat& format);
 QAudioFormat NativeAudioFormat(const WavFormat& format);
 
 // Plays the decoded file through a QAudioSink on the default output. The sink
-// is fed in push mode from a short timer with a short buffer, so the sound
-// starts quickly after Play. A sink drops what it still holds when it stops,
+// is fed in push mode from a short timer. Its buffer holds a tenth of a
+// second: the first write fills it at once, so the sound starts as quickly as
+// with a shorter one, and a busy machine that keeps the board's thread away
+// for a moment no longer leaves a gap in the buzzer. A sink drops what it still holds when it stops,
 // so the sound is followed by silence longer than everything the stream and
 // the device can hold, and the sink is stopped only when it has run dry after
 // that: the whole sound is heard. A watchdog ends the playback if the device
@@ -34,7 +36,7 @@ class AudioSinkBackend final : public QObject, public AudioBackend
     Q_OBJECT
 
 public:
-    static constexpr int DefaultBufferMilliseconds = 20;
+    static constexpr int DefaultBufferMilliseconds = 100;
     static constexpr int FeedIntervalMilliseconds = 5;
     static constexpr int TailMarginMilliseconds = 30;
     static constexpr int WatchdogMarginMilliseconds = 1500;
