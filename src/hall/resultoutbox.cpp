@@ -1,12 +1,13 @@
 #include "hall/resultoutbox.h"
 
+#include "record/savewhole.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -58,23 +59,7 @@ bool ResultOutbox::Add(const Entry& entry)
         m_lastError = QStringLiteral("not an outbox entry");
         return false;
     }
-    if (!QDir().mkpath(m_folder)) {
-        m_lastError = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_folder));
-        return false;
-    }
-    QSaveFile file(PathOf(entry.Id));
-    const QByteArray text = Header + entry.Topic + '\n' + entry.Payload;
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        m_lastError = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    m_lastError.clear();
-    return true;
+    return SaveWhole(PathOf(entry.Id), Header + entry.Topic + '\n' + entry.Payload, &m_lastError);
 }
 
 bool ResultOutbox::Remove(const QString& id)

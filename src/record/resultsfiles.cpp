@@ -1,11 +1,11 @@
 #include "record/resultsfiles.h"
 
 #include "record/contestlog.h"
+#include "record/savewhole.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <QCoreApplication>
 
@@ -111,18 +111,7 @@ bool ResultsFiles::AppendCsv(const QByteArray& row)
             text += "\r\n";
     }
     text += row;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        m_lastError = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    m_lastError.clear();
-    return true;
+    return SaveWhole(path, text, &m_lastError);
 }
 
 bool ResultsFiles::AppendJson(const QByteArray& line)
@@ -241,19 +230,7 @@ bool WriteResultsCsv(const QString& path, const std::vector<ContestResult>& resu
     QByteArray text = CsvHeader();
     for (const ContestResult& result : results)
         text += CsvRow(ResultCsvFields(result));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return SaveWhole(path, text, error, MissingFolder::Fail);
 }
 
 // ---------------------------------------------------------------- the writer

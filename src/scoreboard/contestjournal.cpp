@@ -2,6 +2,7 @@
 
 #include "display/controls.h"
 #include "display/leds.h"
+#include "record/savewhole.h"
 #include "rules/ruleset.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
@@ -17,7 +18,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -371,27 +371,7 @@ bool ContestJournal::Write(const ContestSnapshot& snapshot)
 
 bool ContestJournal::WriteText(const QByteArray& text)
 {
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        m_lastError = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
-        return false;
-    }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    if (file.write(text) != text.size()) {
-        m_lastError = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    m_lastError.clear();
-    return true;
+    return SaveWhole(m_path, text, &m_lastError);
 }
 
 bool ContestJournal::Remove()

@@ -3,6 +3,7 @@
 
 #include "record/contestlog.h"
 #include "record/resultsfiles.h"
+#include "record/savewhole.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,9 @@ private slots:
     void read_overLongLineSkipped();
 
     void writer_unwritableReportedOnceAndKept();
+
+    void saveWhole_missingFolderMadeAndOldTextReplaced();
+    void saveWhole_folderIsAFile_refusedWithReason();
 };
 
 void TestResults::decide_data()
@@ -486,6 +490,33 @@ void TestResults::writer_unwritableReportedOnceAndKept()
     QCOMPARE(Names(ReadResults(QDir(folder).filePath(ResultsJsonName), QDate(2025, 6, 1))),
         (QStringList { "Three", "Two", "One" }));
     QCOMPARE(ParseCsv(ReadAll(QDir(folder).filePath(ResultsCsvName))).size(), std::size_t(4));
+}
+
+void TestResults::saveWhole_missingFolderMadeAndOldTextReplaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a/b/results.csv"));
+    QString error = QStringLiteral("stale");
+    QVERIFY(kv::SaveWhole(path, "first\r\n", &error));
+    QCOMPARE(error, QString());
+    QVERIFY(kv::SaveWhole(path, "second", nullptr));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second"));
+    // Nothing is left beside it.
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("a/b"))).entryList(QDir::Files), QStringList { "results.csv" });
+}
+
+void TestResults::saveWhole_folderIsAFile_refusedWithReason()
+{
+    QTemporaryDir dir;
+    WriteAll(dir.filePath(QStringLiteral("data")), "a file, not a folder");
+    QString error;
+    QVERIFY(!kv::SaveWhole(dir.filePath(QStringLiteral("data/results.csv")), "row", &error));
+    QVERIFY2(error.startsWith(QStringLiteral("cannot make the folder ")), qPrintable(error));
+    QFile file(dir.filePath(QStringLiteral("data")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("a file, not a folder"));
 }
 
 QTEST_GUILESS_MAIN(TestResults)
