@@ -1,13 +1,17 @@
 #include "display/modalform.h"
 
 #include "display/controls.h"
+#include "display/dialogcontrols.h"
 #include "display/formdesign.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWindow>
+
+#include <optional>
 
 namespace kv {
 
@@ -76,6 +80,35 @@ bool ModalForm::focusNextPrevChild(bool next)
     return true;
 }
 
+namespace {
+
+// The caption on one line, or broken at the last blank that leaves a first
+// line that fits, when its lines fit a button of that size; nothing when
+// neither fits.
+std::optional<QString> FitButtonCaption(const QString& caption, const QFont& font, const QSize& button)
+{
+    const QFontMetrics metrics(font);
+    const int room = button.width() - 8;
+    const auto width = [&metrics](QString line) {
+        return metrics.horizontalAdvance(line.replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                             .remove(QRegularExpression(QStringLiteral("&(?=[^&])"))));
+    };
+    if (width(caption) <= room && metrics.height() <= button.height())
+        return caption;
+    if (2 * metrics.height() > button.height())
+        return std::nullopt;
+    for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
+         blank = caption.lastIndexOf(u' ', blank - 1)) {
+        if (width(caption.left(blank)) <= room)
+            return width(caption.mid(blank + 1)) <= room
+                ? std::optional<QString>(caption.left(blank) + u'\n' + caption.mid(blank + 1))
+                : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void ModalForm::WrapButtonCaptions()
 {
     for (QObject* control : Controls()) {
@@ -84,15 +117,17 @@ void ModalForm::WrapButtonCaptions()
             continue;
         QPushButton* push = button->Button();
         const QString caption = push->text();
-        const QFontMetrics metrics(push->font());
-        const int room = push->width() - 8;
-        if (caption.contains(u'\n') || metrics.horizontalAdvance(caption) <= room)
+        if (caption.contains(u'\n'))
             continue;
-        // The last blank that leaves a first line that fits.
-        for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
-             blank = caption.lastIndexOf(u' ', blank - 1)) {
-            if (metrics.horizontalAdvance(caption.left(blank)) <= room) {
-                push->setText(caption.left(blank) + u'\n' + caption.mid(blank + 1));
+        QFont font = push->font();
+        const int designPixels = QFontInfo(font).pixelSize();
+        for (int pixels = designPixels; pixels >= MinimumFittingPixels; --pixels) {
+            if (pixels != designPixels)
+                font.setPixelSize(pixels);
+            if (const std::optional<QString> fitting = FitButtonCaption(caption, font, push->size())) {
+                push->setText(*fitting);
+                if (pixels != designPixels)
+                    push->setFont(font);
                 break;
             }
         }

@@ -73,6 +73,8 @@ public:
     void UpdateOtherColors();
     // The full match reset of the reset key.
     void ResetMatch();
+    // The design captions in the language now in effect, then the labels.
+    void Retranslate() override;
 
     // The ippon and winner toggles of a side (1 Home, 2 Visitor): the side
     // gets the mark, or loses it if it had it. Giving either freezes the contest.

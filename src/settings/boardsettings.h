@@ -32,6 +32,9 @@ struct BoardSettingsRecord
     QString HomePic;
     QString VisitorPic;
     qint16 LEDType = 0;
+    // "TextSettings" / "Language": "System" or a language code, never a
+    // translated word.
+    QString Language = QStringLiteral("System");
 
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };
@@ -56,10 +59,26 @@ void LoadBoardSettings();
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
+// Writes "TextSettings" / "Language" from BoardSettings.
+bool SaveLanguageSetting();
+// The stored language setting alone ("System" when absent or unknown), read
+// at start-up before anything is shown.
+QString ReadLanguageSetting();
+
+// The board and side names as the operator reads them. A name stored as one
+// of the defaults ("Home", "Visitor") is shown in the program's language;
+// a name the operator typed is shown as typed.
+QString ShownName(const QString& stored);
+// What to store for a name shown in the options: the stored name itself
+// while the text is what ShownName made of it, so a language change never
+// changes the store; a default's translation as that default; anything else
+// as typed.
+QString StoredName(const QString& shown, const QString& stored);
+
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
-// Groups 1 to 5 and the marker, in that order; false if any write failed.
+// Groups 1 to 5, the language and the marker, in that order; false if any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

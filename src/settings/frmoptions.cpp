@@ -6,6 +6,7 @@
 #include "display/leds.h"
 #include "display/modcolor.h"
 #include "display/vbcolor.h"
+#include "language/language.h"
 #include "platform/keyboardstate.h"
 #include "settings/boardsettings.h"
 #include "settings/commondialogs.h"
@@ -51,6 +52,31 @@ const QString SoundFilter = QStringLiteral("Sounds *.wav|*.wav");
 void SetOptionsNumLockSetter(std::function<void(bool)> setter)
 {
     NumLockSetter() = std::move(setter);
+}
+
+QStringList LanguageListEntries()
+{
+    QStringList entries { frmOptions::tr("System") };
+    for (const Language& language : Languages())
+        entries << QString::fromUtf8(language.NativeName);
+    return entries;
+}
+
+QString LanguageSettingAt(int index)
+{
+    if (index >= 1 && index <= int(Languages().size()))
+        return QString::fromLatin1(Languages()[std::size_t(index - 1)].Code);
+    return QString::fromLatin1(SystemLanguage);
+}
+
+int LanguageListIndex(const QString& setting)
+{
+    for (std::size_t i = 0; i < Languages().size(); ++i) {
+        if (setting == QLatin1String(Languages()[i].Code))
+            return int(i) + 1;
+    }
+    // "System"; a language not listed (the test language) selects nothing.
+    return setting == QLatin1String(SystemLanguage) ? 0 : -1;
 }
 
 QString BuzzerCaption(const QString& path)
@@ -127,6 +153,8 @@ frmOptions::frmOptions(QWidget* parent)
     cmdBuzzerSoundNone = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerSoundNone"));
     cmdBuzzerKey = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerKey"));
     lblBuzzerKey = ControlAs<DialogLabel>(QStringLiteral("lblBuzzerKey"));
+    cmbLanguage = ControlAs<ComboBox>(QStringLiteral("cmbLanguage"));
+    cmbLanguage->SetList(LanguageListEntries().join(u'|'));
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -219,9 +247,11 @@ void frmOptions::Load()
     cmbLedType->SetListIndex(BoardSettings.LEDType);
     cmbLedType_Click();
 
-    txtTitleText->SetText(BoardSettings.TitleText);
-    txtHomeText->SetText(BoardSettings.HomeText);
-    txtVisitorText->SetText(BoardSettings.VisitorText);
+    txtTitleText->SetText(ShownName(BoardSettings.TitleText));
+    txtHomeText->SetText(ShownName(BoardSettings.HomeText));
+    txtVisitorText->SetText(ShownName(BoardSettings.VisitorText));
+
+    cmbLanguage->SetListIndex(LanguageListIndex(BoardSettings.Language));
 }
 
 void frmOptions::UpdateBuzzerCaption()
@@ -378,15 +408,19 @@ void frmOptions::cmdOk_Click()
     }
     saved = SaveBoardSettingsGroup(3) && saved;
 
-    BoardSettings.TitleText = txtTitleText->Text();
-    BoardSettings.HomeText = txtHomeText->Text();
-    BoardSettings.VisitorText = txtVisitorText->Text();
+    BoardSettings.TitleText = StoredName(txtTitleText->Text(), BoardSettings.TitleText);
+    BoardSettings.HomeText = StoredName(txtHomeText->Text(), BoardSettings.HomeText);
+    BoardSettings.VisitorText = StoredName(txtVisitorText->Text(), BoardSettings.VisitorText);
     saved = SaveBoardSettingsGroup(4) && saved;
 
     BoardSettings.HomePic = HomePicTemp;
     BoardSettings.VisitorPic = VisitorPicTemp;
     BoardSettings.LEDType = static_cast<qint16>(qMax(0, cmbLedType->ListIndex()));
     saved = SaveBoardSettingsGroup(5) && saved;
+
+    if (cmbLanguage->ListIndex() >= 0)
+        BoardSettings.Language = LanguageSettingAt(cmbLanguage->ListIndex());
+    saved = SaveLanguageSetting() && saved;
 
     saved = SaveIsKeyCode() && saved;
     if (!saved) {
@@ -395,6 +429,9 @@ void frmOptions::cmdOk_Click()
                            "read-only, or the disk full?).\n\nThe new settings apply until Korvelin is "
                            "closed."));
     }
+    // Every window speaks the new language as soon as the dialog has gone.
+    if (const QString language = ResolveLanguage(BoardSettings.Language); language != CurrentLanguage())
+        ApplyLanguage(language);
     close();
 }
 

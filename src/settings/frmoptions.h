@@ -111,6 +111,7 @@ public:
     CommandButton* cmdBuzzerSoundNone = nullptr;
     CommandButton* cmdBuzzerKey = nullptr;
     DialogLabel* lblBuzzerKey = nullptr;
+    ComboBox* cmbLanguage = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
@@ -120,6 +121,12 @@ private:
 // when empty; up to 50 characters whole; a longer path as its first 25
 // characters, " ...", the separator and the file name when the file exists.
 QString BuzzerCaption(const QString& path);
+
+// The language list's entries: "System" (translated), then each language by
+// its own name; and the setting each entry stores.
+QStringList LanguageListEntries();
+QString LanguageSettingAt(int index);
+int LanguageListIndex(const QString& setting);
 
 // Opens the options dialog modal over the program's active window.
 void ShowOptionsDialog();

@@ -2,7 +2,9 @@
 
 #include "display/audiencedisplay.h"
 #include "help/frmhelp.h"
+#include "language/language.h"
 #include "scoreboard/frmscoreboard.h"
+#include "settings/boardsettings.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
 #include "startup/commandline.h"
@@ -101,6 +103,9 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
 
 int KorvelinApplication::Run()
 {
+    // The program speaks the stored language, or the system's, from its
+    // first word on; without its translation file it speaks English.
+    ApplyLanguage(ResolveLanguage(ReadLanguageSetting()));
     const CommandLine commandLine = ParseCommandLine(KeptArguments());
     try {
         if (!commandLine.Error.isEmpty()) {

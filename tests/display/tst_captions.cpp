@@ -1,9 +1,11 @@
 // Captions: lines break at spaces only, and a caption that does not fit its
 // label is drawn in a font just small enough to show all of it, on the
-// splash and on the board at every window size.
+// splash and on the board at every window size, in every language and in
+// the test language that makes every text 40 % longer.
 
 #include "boardfixture.h"
 #include "display/controls.h"
+#include "languagefixture.h"
 #include "startup/frmsplash.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 
 using namespace kv;
 using kv::test::Board;
+using kv::test::InLanguage;
 
 namespace {
 
@@ -67,6 +70,7 @@ private slots:
     void everyBoardCaption_atEveryWindowSize_data();
     void everyBoardCaption_atEveryWindowSize();
 
+    void splashHint_oneLineWithinItsBox_data();
     void splashHint_oneLineWithinItsBox();
 };
 
@@ -121,18 +125,29 @@ void TestCaptions::layOut()
 
 void TestCaptions::everyBoardCaption_atEveryWindowSize_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QSize>("window");
-    for (const QSize size :
-        { QSize(400, 300), QSize(600, 453), QSize(640, 480), QSize(790, 566), QSize(800, 600),
-            QSize(1024, 768), QSize(1280, 1000), QSize(1366, 768), QSize(1600, 900), QSize(1920, 1080),
-            QSize(1920, 1200), QSize(2560, 1440), QSize(3840, 2160), QSize(1000, 2000), QSize(3000, 700) })
-        QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()))) << size;
+    for (const QString& language : QStringList { "en" } + kv::test::TranslatedLanguages(true)) {
+        for (const QSize size : { QSize(400, 300), QSize(600, 453), QSize(640, 480), QSize(790, 566),
+                 QSize(800, 600), QSize(1024, 768), QSize(1280, 1000), QSize(1366, 768), QSize(1600, 900),
+                 QSize(1920, 1080), QSize(1920, 1200), QSize(2560, 1440), QSize(3840, 2160),
+                 QSize(1000, 2000), QSize(3000, 700) })
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1 %2x%3").arg(language).arg(size.width()).arg(size.height())))
+                << language << size;
+    }
 }
 
 void TestCaptions::everyBoardCaption_atEveryWindowSize()
 {
+    QFETCH(QString, language);
     QFETCH(QSize, window);
+    InLanguage inLanguage(language);
+    QVERIFY(inLanguage.Loaded());
     Board board;
+    // The winner captions too, hidden until a winner is named.
+    board->Label18->SetVisible(true);
+    board->Label17->SetVisible(true);
     // Names as long as the options dialog allows: 25 for the title, 20 a side.
     BoardSettings.TitleText = QStringLiteral("Regional Judo Cup Finals!");
     BoardSettings.HomeText = QStringLiteral("Judokai Ajax Utrecht");
@@ -153,6 +168,8 @@ void TestCaptions::everyBoardCaption_atEveryWindowSize()
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     QVERIFY(checked >= 20);
+    if (language != QLatin1String("en"))
+        QVERIFY(board->Label25->Caption() != QLatin1String("CONTEST TIME"));
     // The names and the fourth shido caption stay on one line.
     for (Label* label : { board->lblTitle, board->lblHomeName, board->lblVisitorName,
              board->findChild<Label*>(QStringLiteral("Label2")),
@@ -160,8 +177,18 @@ void TestCaptions::everyBoardCaption_atEveryWindowSize()
         QCOMPARE(label->Layout().Lines, QStringList { label->Caption() });
 }
 
+void TestCaptions::splashHint_oneLineWithinItsBox_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringList { "en" } + kv::test::TranslatedLanguages(true))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 void TestCaptions::splashHint_oneLineWithinItsBox()
 {
+    QFETCH(QString, language);
+    InLanguage inLanguage(language);
+    QVERIFY(inLanguage.Loaded());
     frmSplash splash;
     for (const char* name : { "Label1", "Label2", "lblClick", "lblMadeBy", "lblName", "lblVersion" }) {
         auto* label = splash.ControlAs<Label>(QString::fromLatin1(name));
