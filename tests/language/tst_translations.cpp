@@ -3,6 +3,7 @@
 // sources no longer hold; each translation keeps its placeholders, access
 // keys and list entries; every language has its translation and its guide.
 
+#include "help/rtfreader.h"
 #include "language/language.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QXmlStreamReader>
 
 using namespace kv;
@@ -210,8 +212,15 @@ void TestTranslations::everyLanguage_hasItsFiles()
         const auto outside
             = std::find_if(content.begin(), content.end(), [](char c) { return uchar(c) > 127; });
         QVERIFY2(outside == content.end(), qPrintable(guide + QStringLiteral(" holds a byte above 127")));
+        // Read as the help window reads it: whole, with nothing unknown.
+        QTextDocument document;
+        const RtfReadResult read = ReadRtf(content, document);
+        QVERIFY2(read.IsRtf && !read.Damaged, qPrintable(guide));
+        QVERIFY2(read.UnknownControlWords.isEmpty(),
+            qPrintable(guide + QStringLiteral(": ") + read.UnknownControlWords.join(u' ')));
+        QVERIFY2(document.toPlainText().size() > 5000, qPrintable(guide));
     }
 }
 
-QTEST_GUILESS_MAIN(TestTranslations)
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"
