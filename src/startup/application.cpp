@@ -11,7 +11,10 @@
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QMessageBox>
+#include <QThread>
 
 #include <cstdlib>
 #include <exception>
@@ -53,6 +56,33 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
     setWindowIcon(ProgramIcon());
     SetOptionsDialogRunner(&ShowOptionsDialog);
     SetHelpWindowOpener([] { OpenHelpWindow(); });
+}
+
+KorvelinApplication::~KorvelinApplication()
+{
+    if (m_fontPreparation)
+        m_fontPreparation->wait();
+}
+
+void KorvelinApplication::PrepareFonts()
+{
+    // A language in a script of its own (Japanese) makes the first paint
+    // find and load that script's font. Measuring the board's first words
+    // here, in the board's label font, has the font found and loaded while
+    // the main thread builds the windows; the font database is shared.
+    const QStringList words { QCoreApplication::translate("kv::frmScoreboard", "CONTEST TIME"),
+        QCoreApplication::translate("kv::SideNames", "Home"),
+        QCoreApplication::translate("kv::SideNames", "Visitor") };
+    m_fontPreparation.reset(QThread::create([words] {
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(29);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        const QFontMetricsF metrics(font);
+        for (const QString& word : words)
+            static_cast<void>(metrics.horizontalAdvance(word));
+    }));
+    m_fontPreparation->start();
 }
 
 bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
@@ -106,6 +136,7 @@ int KorvelinApplication::Run()
     // The program speaks the stored language, or the system's, from its
     // first word on; without its translation file it speaks English.
     ApplyLanguage(ResolveLanguage(ReadLanguageSetting()));
+    PrepareFonts();
     const CommandLine commandLine = ParseCommandLine(KeptArguments());
     try {
         if (!commandLine.Error.isEmpty()) {

@@ -3,6 +3,9 @@
 #include <QApplication>
 
 #include <functional>
+#include <memory>
+
+class QThread;
 
 namespace kv {
 
@@ -14,6 +17,8 @@ class KorvelinApplication final : public QApplication
 
 public:
     KorvelinApplication(int& argc, char** argv);
+    // Waits for the font preparation, if it still runs.
+    ~KorvelinApplication() override;
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -33,7 +38,12 @@ public:
 
 private:
     static void Fail(const QString& what);
+    // Loads the fonts of the board's first words in the language now in
+    // effect on a helper thread, while the windows are being made.
+    void PrepareFonts();
     void OpenAudienceDisplay(int requestedScreen);
+
+    std::unique_ptr<QThread> m_fontPreparation;
 };
 
 } // namespace kv
