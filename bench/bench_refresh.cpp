@@ -4,6 +4,10 @@
 // the 50 ms timer sees it, so every 20th tick changes the shown seconds and
 // repaints the contest clock; the others change nothing.
 //
+// The same again under the IJF 2025 rule set, whose refresh also checks the
+// running hold against the rule set's thresholds (the hold is set back to 0
+// every 15 s, so it never reaches ippon and the contest runs all the ticks).
+//
 // Prints figures only.
 
 #include "display/controls.h"
@@ -38,12 +42,13 @@ private:
     qint64 m_now = 1'000'000'000'000;
 };
 
-void Measure(const char* label, bool withHold)
+void Measure(const char* label, bool withHold, const char* ruleSet = "Classic")
 {
     SteppingClock clock;
     kv::ClockSource::SetDefault(&clock);
     {
         kv::BoardSettings = kv::DefaultBoardSettings();
+        kv::BoardSettings.RuleSet = QString::fromLatin1(ruleSet);
         kv::frmScoreboard form;
         form.Load();
         form.show();
@@ -65,6 +70,8 @@ void Measure(const char* label, bool withHold)
         total.start();
         for (int i = 0; i < Ticks; ++i) {
             clock.Step();
+            if (withHold && kv::BoardSettings.RuleSet != QLatin1String("Classic") && i % 300 == 299)
+                form.AllKeyCode(40); // Down: the hold starts again from 0
             const float shown = form.tledPeriod->Caption();
             one.start();
             form.RefreshTime();
@@ -102,5 +109,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Measure("contest clock", false);
     Measure("contest clock + hold", true);
+    Measure("IJF 2025 clock", false, "IJF 2025");
+    Measure("IJF 2025 clock + hold", true, "IJF 2025");
     return 0;
 }

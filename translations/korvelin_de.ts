@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Korvelin schließen</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - Kampf wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - der Kampf kann nicht gesichert werden</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Ein Kampf läuft. Korvelin trotzdem schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Num *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Num /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin ist auf einen unerwarteten Fehler gestoßen und muss beendet werden.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Diese Taste geht nicht. Bitte eine andere wählen oder das Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Taste wählen</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Drücken Sie die Taste, mit der Sie %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>System</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Tasten|Farben|Texte|Bilder|Weitere Einstellungen</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Bilder (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Töne *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Keine Datei gewählt]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>die Kampfuhr starten und stoppen wollen</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>den Kampf zurücksetzen wollen</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>den Summer ertönen lassen wollen</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>eine Zahl löschen wollen</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regelwerk</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>Das Regelwerk lässt sich während eines Kampfes nicht wechseln: dieser Kampf läuft unter %1 weiter.
+
+Beenden Sie den Kampf mit der Rücksetztaste und wählen Sie dann erneut %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>Wirklich alle Farben zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>Wirklich alle Tasten zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Bild ändern</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>Die Datei „%1“ lässt sich nicht als Bild lesen.
+
+Bitte wählen Sie eine bmp-, gif- oder jpg-Bilddatei.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: der Einstellungsspeicher ist nicht beschreibbar (schreibgeschützt oder Datenträger voll?).
+
+Die neuen Einstellungen gelten, bis Korvelin geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Tasten|Farben|Texte|Bilder|Weitere Einstellungen|Regeln</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Regelwerk:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Klassisch|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Keine|Senioren 4:00|U21 4:00|U18 4:00|U15 3:00|Veteranen 3:00|Kinder 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Golden-Score-Grenze:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Unbegrenzt|1 Minute|2 Minuten|3 Minuten|4 Minuten|5 Minuten|Keiner</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Haltegriffe automatisch werten</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Eine Kategorie setzt Kampfdauer und Golden-Score-Grenze; die Dauer lässt sich weiterhin auf der Kampfuhr tippen. Das Regelwerk wechselt nur zwischen zwei Kämpfen: zuerst die Rücksetztaste drücken.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>SIEGER</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

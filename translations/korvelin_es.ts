@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Cerrar Korvelin</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - combate recuperado</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - no se puede guardar el combate</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Hay un combate en curso. ¿Cerrar Korvelin de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Num *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Num /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin ha encontrado un error inesperado y debe cerrarse.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Tecla no válida: elija otra o cierre esta ventana para volver.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Elegir tecla</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Pulse la tecla con la que quiere %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Teclas|Colores|Textos|Imágenes|Otros ajustes</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Imágenes (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Sonidos *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Ningún archivo elegido]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>iniciar y parar el reloj de combate</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>reiniciar el combate</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>hacer sonar la bocina</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>borrar un número</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglamento</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>El reglamento no puede cambiar con un combate en curso: este combate sigue con %1.
+
+Pulse la tecla de reinicio para terminar el combate y elija de nuevo %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>¿Seguro que quiere restablecer los colores?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>¿Seguro que quiere restablecer las teclas?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Cambiar imagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>El archivo “%1” no se puede leer como imagen.
+
+Elija un archivo de imagen bmp, gif o jpg.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>No se pudieron guardar los ajustes: no se puede escribir en el almacén de ajustes (¿es de solo lectura o está lleno el disco?).
+
+Los nuevos ajustes valen hasta que se cierre Korvelin.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Teclas|Colores|Textos|Imágenes|Otros ajustes|Reglas</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Reglamento:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Clásico|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Ninguna|Sénior 4:00|Sub-21 4:00|Sub-18 4:00|Sub-15 3:00|Veteranos 3:00|Infantil 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Límite de golden score:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Ilimitado|1 minuto|2 minutos|3 minutos|4 minutos|5 minutos|Ninguno</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Puntuar inmovilizaciones</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Una categoría fija la duración y el límite de golden score; la duración se puede seguir tecleando en el reloj. El reglamento solo cambia entre combates: pulse antes la tecla de reinicio.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>GANADOR</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Fermer Korvelin</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - combat rétabli</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - le combat ne peut pas être sauvegardé</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Un combat est en cours. Fermer Korvelin quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pause/Attn</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Pavé num. *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Pavé num. /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin a rencontré une erreur inattendue et doit se fermer.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Touche non valable : choisissez-en une autre ou fermez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Choisir une touche</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Appuyez sur la touche qui doit %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>Système</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Touches|Couleurs|Textes|Images|Autres réglages</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Images (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Sons *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Aucun fichier choisi]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>démarrer et arrêter le chrono</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>remettre le combat à zéro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>faire retentir le buzzer</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>effacer un nombre</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>Les règles ne peuvent pas changer pendant un combat : ce combat continue sous %1.
+
+Appuyez sur la touche de remise à zéro pour finir le combat, puis choisissez de nouveau %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>Voulez-vous vraiment réinitialiser les couleurs ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>Voulez-vous vraiment réinitialiser les touches ?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Changer l&apos;image</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>Le fichier « %1 » ne peut pas être lu comme une image.
+
+Choisissez un fichier d&apos;image bmp, gif ou jpg.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : le stockage des réglages n&apos;est pas accessible en écriture (lecture seule, ou disque plein ?).
+
+Les nouveaux réglages valent jusqu&apos;à la fermeture de Korvelin.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Touches|Couleurs|Textes|Images|Autres réglages|Règles</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Règles :</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Classique|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Aucune|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Vétérans 3:00|Enfants 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Limite du golden score :</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Illimitée|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|Aucune</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi :</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Noter les immobilisations</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Une catégorie règle la durée et la limite du golden score ; la durée peut toujours se taper sur le chrono. Les règles ne changent qu&apos;entre deux combats : appuyez d&apos;abord sur la touche de remise à zéro.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>VAINQUEUR</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Chiudi Korvelin</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - incontro ripristinato</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - impossibile salvare l&apos;incontro</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Un incontro è in corso. Chiudere comunque Korvelin?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pausa/Interr</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Pag su</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Pag giù</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Canc</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Tastierino *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Tastierino /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin ha incontrato un errore imprevisto e deve chiudersi.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Tasto non valido: sceglierne un altro o chiudere questa finestra.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Scegli tasto</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Premete il tasto con cui volete %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Tasti|Colori|Testi|Immagini|Altre impostazioni</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Immagini (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Suoni *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Nessun file scelto]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>avviare e fermare il cronometro</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>azzerare l&apos;incontro</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>far suonare la sirena</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>cancellare un numero</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regolamento</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>Il regolamento non può cambiare a incontro in corso: questo incontro continua con %1.
+
+Premete il tasto di azzeramento per chiudere l&apos;incontro, poi scegliete di nuovo %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>Ripristinare davvero i colori?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>Ripristinare davvero i tasti?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Cambia immagine</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>Il file “%1” non si può leggere come immagine.
+
+Scegliete un file d&apos;immagine bmp, gif o jpg.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>Impossibile salvare le impostazioni: l&apos;archivio delle impostazioni non è scrivibile (sola lettura o disco pieno?).
+
+Le nuove impostazioni valgono fino alla chiusura di Korvelin.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Tasti|Colori|Testi|Immagini|Altre impostazioni|Regole</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Regolamento:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Classico|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoria:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Nessuna|Seniores 4:00|U21 4:00|U18 4:00|U15 3:00|Master 3:00|Bambini 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Limite del golden score:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Illimitato|1 minuto|2 minuti|3 minuti|4 minuti|5 minuti|Nessuno</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Punteggio automatico</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Una categoria imposta la durata e il limite del golden score; la durata si può ancora digitare sul cronometro. Il regolamento cambia solo fra due incontri: premete prima il tasto di azzeramento.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>VINCITORE</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

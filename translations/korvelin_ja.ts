@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Korvelin の終了</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - 試合を復元しました</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - 試合を保存できません</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>試合中です。Korvelin を終了しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>BackSpace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pause/Break</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>PageUp</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>PageDown</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>テンキー *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>テンキー /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin で予期しないエラーが発生したため、終了します。
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>このキーは使えません。別のキーを押すか、このウィンドウを閉じてください。</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>キーの選択</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>%1キーを押してください。</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>システム</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>キー|色|テキスト|画像|その他の設定</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>取消し(&amp;C)</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>画像 (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>音声 *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[ファイルが選ばれていません]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>試合時計の開始/停止に使う</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>試合のリセットに使う</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>ブザーを鳴らす</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>数字の消去に使う</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>試合中はルールを変更できません。この試合は %1 のまま続きます。
+
+リセットキーで試合を終えてから、もう一度 %2 を選んでください。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>色を初期値に戻しますか?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>キーを初期値に戻しますか?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>画像の変更</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>ファイル「%1」を画像として読み込めません。
+
+bmp、gif、jpg の画像ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>設定を保存できませんでした。設定の保存先に書き込めません (読み取り専用か、ディスクがいっぱいではありませんか)。
+
+新しい設定は Korvelin を閉じるまで有効です。</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>キー|色|テキスト|画像|その他の設定|ルール</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>ルール:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>クラシック|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリー:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>なし|シニア 4:00|U21 4:00|U18 4:00|U15 3:00|ベテラン 3:00|キッズ 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>ゴールデンスコアの上限:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>無制限|1 分|2 分|3 分|4 分|5 分|なし</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>抑え込み:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>抑え込みを自動で採点</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>カテゴリーを選ぶと試合時間とゴールデンスコアの上限が設定されます。試合時間は試合時計に入力することもできます。ルールは試合と試合の間にだけ変更できます。先にリセットキーを押してください。</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>勝者</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>ゴールデンスコア</translation>
     </message>
 </context>
 <context>

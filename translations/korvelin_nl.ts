@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Korvelin sluiten</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - wedstrijd hersteld</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - de wedstrijd kan niet worden bewaard</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Er loopt een wedstrijd. Korvelin toch sluiten?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pause/Break</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Numeriek *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Numeriek /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>Korvelin heeft een onverwachte fout ontmoet en moet sluiten.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Geen geldige toets: kies een andere of sluit dit venster.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Toets kiezen</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Druk op de toets om %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>Systeem</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Toetsen|Kleuren|Teksten|Afbeeldingen|Overige instellingen</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Annuleren</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Afbeeldingen (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Geluiden *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Geen bestand gekozen]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>de wedstrijdklok te starten en te stoppen</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>de wedstrijd te resetten</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>de zoemer te laten klinken</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>een getal te wissen</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglement</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>Het reglement kan niet wisselen tijdens een wedstrijd: deze wedstrijd gaat door onder %1.
+
+Druk op de resettoets om de wedstrijd te beëindigen en kies dan opnieuw %2.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>Weet u zeker dat u de kleuren wilt herstellen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>Weet u zeker dat u de toetsen wilt herstellen?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Afbeelding wijzigen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>Het bestand „%1” kan niet als afbeelding worden gelezen.
+
+Kies een bmp-, gif- of jpg-afbeelding.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>De instellingen konden niet worden bewaard: de instellingenopslag is niet beschrijfbaar (alleen-lezen, of de schijf vol?).
+
+De nieuwe instellingen gelden tot Korvelin wordt gesloten.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Toetsen|Kleuren|Teksten|Afbeeldingen|Overige instellingen|Regels</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Reglement:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Klassiek|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categorie:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Geen|Senioren 4:00|U21 4:00|U18 4:00|U15 3:00|Veteranen 3:00|Kinderen 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Grens golden score:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Onbeperkt|1 minuut|2 minuten|3 minuten|4 minuten|5 minuten|Geen</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Houdgrepen automatisch scoren</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Een categorie zet de wedstrijdduur en de grens van de golden score; de duur kunt u nog op de klok typen. Het reglement wisselt alleen tussen wedstrijden: druk eerst op de resettoets.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>WINNAAR</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,92 @@
     </message>
 </context>
 <context>
+    <name>kv::JournalKeeper</name>
+    <message>
+        <source>Close Korvelin</source>
+        <translation>Fechar o Korvelin</translation>
+    </message>
+    <message>
+        <source>Korvelin - contest restored</source>
+        <translation>Korvelin - luta recuperada</translation>
+    </message>
+    <message>
+        <source>Korvelin - the contest cannot be saved</source>
+        <translation>Korvelin - não é possível salvar a luta</translation>
+    </message>
+    <message>
+        <source>A contest is running. Close Korvelin anyway?</source>
+        <translation>Há uma luta em andamento. Fechar o Korvelin mesmo assim?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KeyNames</name>
+    <message>
+        <source>Backspace</source>
+        <extracomment>A key&apos;s name as the keyboards of the language print it.</extracomment>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Pause/Break</source>
+        <translation>Pause/Break</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Numpad *</source>
+        <translation>Num *</translation>
+    </message>
+    <message>
+        <source>Numpad /</source>
+        <translation>Num /</translation>
+    </message>
+</context>
+<context>
+    <name>kv::KorvelinApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Korvelin has met an unexpected error and must close.
+
+%1</source>
+        <translation>O Korvelin encontrou um erro inesperado e precisa fechar.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>kv::SideNames</name>
     <message>
         <source>Home</source>
@@ -24,6 +110,15 @@
     <message>
         <source>This is not a valid key, please choose another or close this window to return.</source>
         <translation>Tecla inválida: escolha outra ou feche esta janela para voltar.</translation>
+    </message>
+    <message>
+        <source>Choose Key</source>
+        <translation>Escolher tecla</translation>
+    </message>
+    <message>
+        <source>Press the key you would like to %1.</source>
+        <extracomment>%1 is the action, as &quot;start / stop the contest clock&quot;.</extracomment>
+        <translation>Aperte a tecla com que deseja %1.</translation>
     </message>
 </context>
 <context>
@@ -46,10 +141,6 @@
     <message>
         <source>System</source>
         <translation>Sistema</translation>
-    </message>
-    <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings</source>
-        <translation>Teclas|Cores|Textos|Imagens|Outras configurações</translation>
     </message>
     <message>
         <source>Start / Stop Contest Clock</source>
@@ -187,6 +278,118 @@
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
+    <message>
+        <source>Pictures (*.bmp;*.gif;*.jpg)</source>
+        <translation>Imagens (*.bmp;*.gif;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Sounds *.wav</source>
+        <translation>Sons *.wav</translation>
+    </message>
+    <message>
+        <source>[No File Selected]</source>
+        <translation>[Nenhum arquivo escolhido]</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>start / stop the contest clock</source>
+        <translation>iniciar e parar o relógio da luta</translation>
+    </message>
+    <message>
+        <source>reset the contest clock</source>
+        <translation>reiniciar a luta</translation>
+    </message>
+    <message>
+        <source>sound the buzzer</source>
+        <translation>tocar a buzina</translation>
+    </message>
+    <message>
+        <source>clear a number</source>
+        <translation>apagar um número</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>The rule set cannot change while a contest is under way: this contest goes on under %1.
+
+Press the reset key to end the contest, then choose %2 again.</source>
+        <translation>As regras não podem mudar com uma luta em andamento: esta luta continua com %1.
+
+Aperte a tecla de reinício para encerrar a luta e escolha %2 de novo.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the colors?</source>
+        <translation>Tem certeza de que deseja restaurar as cores?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the keys?</source>
+        <translation>Tem certeza de que deseja restaurar as teclas?</translation>
+    </message>
+    <message>
+        <source>Change Picture</source>
+        <translation>Alterar imagem</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read as a picture.
+
+Please choose a bmp, gif or jpg picture file.</source>
+        <translation>O arquivo “%1” não pode ser lido como imagem.
+
+Escolha um arquivo de imagem bmp, gif ou jpg.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the settings store cannot be written (is it read-only, or the disk full?).
+
+The new settings apply until Korvelin is closed.</source>
+        <translation>Não foi possível salvar as configurações: o armazenamento das configurações não pode ser gravado (somente leitura ou disco cheio?).
+
+As novas configurações valem até o Korvelin ser fechado.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
+        <translation>Teclas|Cores|Textos|Imagens|Outras configurações|Regras</translation>
+    </message>
+    <message>
+        <source>Rule set:</source>
+        <translation>Regras:</translation>
+    </message>
+    <message>
+        <source>Classic|IJF 2018|IJF 2025</source>
+        <translation>Clássico|IJF 2018|IJF 2025</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoria:</translation>
+    </message>
+    <message>
+        <source>None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00</source>
+        <translation>Nenhuma|Sênior 4:00|Sub-21 4:00|Sub-18 4:00|Sub-15 3:00|Veteranos 3:00|Infantil 2:00</translation>
+    </message>
+    <message>
+        <source>Golden score limit:</source>
+        <translation>Limite do golden score:</translation>
+    </message>
+    <message>
+        <source>Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None</source>
+        <translation>Ilimitado|1 minuto|2 minutos|3 minutos|4 minutos|5 minutos|Nenhum</translation>
+    </message>
+    <message>
+        <source>Osaekomi:</source>
+        <translation>Osaekomi:</translation>
+    </message>
+    <message>
+        <source>Score holds automatically</source>
+        <translation>Pontuar imobilizações</translation>
+    </message>
+    <message>
+        <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
+        <translation>Uma categoria define a duração e o limite do golden score; a duração ainda pode ser digitada no relógio. As regras só mudam entre lutas: aperte antes a tecla de reinício.</translation>
+    </message>
 </context>
 <context>
     <name>kv::frmScoreboard</name>
@@ -197,6 +400,10 @@
     <message>
         <source>WINNER</source>
         <translation>VENCEDOR</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
     </message>
 </context>
 <context>

@@ -267,11 +267,16 @@ CommandButton::CommandButton(QWidget* parent)
 
 bool CommandButton::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter presses the focused button, as Space does, on any form.
+    // Enter presses the focused button, as Space does, on any form; a held
+    // Enter presses it once, not again with every repeat (nor does a key
+    // still held from the window before, such as Enter chosen in the key
+    // chooser, press the button that has the focus now).
     if (watched == m_button && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_button->click();
+            if (!press->isAutoRepeat())
+                m_button->click();
             return true;
         }
     }

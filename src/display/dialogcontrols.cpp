@@ -4,6 +4,7 @@
 #include "display/vbcolor.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QChildEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -464,6 +465,9 @@ TextBox::TextBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_edit);
     ApplyLimit();
+    // A longer text set by the program, once shortened, cannot grow back
+    // past the limit.
+    connect(m_edit, &QLineEdit::textChanged, this, &TextBox::ApplyLimit);
 }
 
 QString TextBox::Text() const
@@ -604,6 +608,43 @@ void OptionButton::resizeEvent(QResizeEvent* event)
     Control::resizeEvent(event);
     m_button->setGeometry(rect());
     FitCaption();
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(QWidget* parent)
+    : Control(parent)
+    , m_box(new QCheckBox(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_box);
+    connect(m_box, &QCheckBox::clicked, this, &CheckBox::Click);
+}
+
+QString CheckBox::Caption() const
+{
+    return m_box->text();
+}
+
+void CheckBox::SetCaption(const QString& caption)
+{
+    m_box->setText(caption);
+}
+
+bool CheckBox::Value() const
+{
+    return m_box->isChecked();
+}
+
+void CheckBox::SetValue(bool value)
+{
+    m_box->setChecked(value);
+}
+
+void CheckBox::resizeEvent(QResizeEvent* event)
+{
+    Control::resizeEvent(event);
+    m_box->setGeometry(rect());
 }
 
 // ---------------------------------------------------------------- ComboBox

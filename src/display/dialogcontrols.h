@@ -4,6 +4,7 @@
 
 #include <QFont>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -216,7 +217,8 @@ private:
 };
 
 // A one-line text box. Typing and pasting stop at MaxLength characters
-// (0: no limit); a longer text set by the program is kept whole.
+// (0: no limit); a longer text set by the program is kept whole, and once
+// shortened it can grow back to MaxLength only.
 class TextBox final : public Control
 {
     Q_OBJECT
@@ -291,6 +293,34 @@ private:
     void FitCaption();
 
     QRadioButton* m_button;
+};
+
+// A check box: on or off.
+class CheckBox final : public Control
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "CheckBox")
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Value READ Value WRITE SetValue)
+
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+
+    QString Caption() const;
+    void SetCaption(const QString& caption);
+    bool Value() const;
+    void SetValue(bool value);
+    QCheckBox* Box() const { return m_box; }
+
+signals:
+    // The operator switched it.
+    void Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QCheckBox* m_box;
 };
 
 // A drop-down list without typing. Its height is the list's own; the design

@@ -58,6 +58,8 @@ QObject* CreateControl(const QString& typeName, QWidget* parent)
         return new TextBox(parent);
     if (typeName == QLatin1String("OptionButton"))
         return new OptionButton(parent);
+    if (typeName == QLatin1String("CheckBox"))
+        return new CheckBox(parent);
     if (typeName == QLatin1String("ComboBox"))
         return new ComboBox(parent);
     if (typeName == QLatin1String("VScrollBar"))

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWindow>
 
 #include <optional>
@@ -83,12 +85,12 @@ bool ModalForm::focusNextPrevChild(bool next)
 namespace {
 
 // The caption on one line, or broken at the last blank that leaves a first
-// line that fits, when its lines fit a button of that size; nothing when
-// neither fits.
-std::optional<QString> FitButtonCaption(const QString& caption, const QFont& font, const QSize& button)
+// line that fits, when its lines fit a button of that size with room pixels
+// for the text across; nothing when neither fits.
+std::optional<QString> FitButtonCaption(
+    const QString& caption, const QFont& font, const QSize& button, int room)
 {
     const QFontMetrics metrics(font);
-    const int room = button.width() - 8;
     const auto width = [&metrics](QString line) {
         return metrics.horizontalAdvance(line.replace(QStringLiteral("&&"), QStringLiteral("&"))
                                              .remove(QRegularExpression(QStringLiteral("&(?=[^&])"))));
@@ -119,12 +121,20 @@ void ModalForm::WrapButtonCaptions()
         const QString caption = push->text();
         if (caption.contains(u'\n'))
             continue;
+        // The control's own size: the push button inside takes it only when
+        // the form is first shown. Room is what the style leaves for text.
+        QStyleOptionButton option;
+        option.initFrom(push);
+        const int padding
+            = push->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), push).width();
+        const int room = button->width() - qMax(8, padding);
         QFont font = push->font();
         const int designPixels = QFontInfo(font).pixelSize();
         for (int pixels = designPixels; pixels >= MinimumFittingPixels; --pixels) {
             if (pixels != designPixels)
                 font.setPixelSize(pixels);
-            if (const std::optional<QString> fitting = FitButtonCaption(caption, font, push->size())) {
+            if (const std::optional<QString> fitting
+                = FitButtonCaption(caption, font, button->size(), room)) {
                 push->setText(*fitting);
                 if (pixels != designPixels)
                     push->setFont(font);
@@ -186,9 +196,14 @@ bool ModalForm::event(QEvent* event)
 
 void ModalForm::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that no control used reach the form.
+    // Keys that no control used reach the form. A repeat of a held Enter or
+    // Escape presses nothing: only a fresh press does.
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        event->accept();
+        return;
+    }
     if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && m_default && m_default->isEnabled()
         && m_default->isVisible()) {
         m_default->Button()->click();

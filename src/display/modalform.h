@@ -12,8 +12,8 @@ namespace kv {
 
 // A dialog window in the dialog font (Arial 8.25 pt): fixed border without minimise and maximise buttons,
 // shown modal and centred on the window it is opened from. Enter presses the default button from any control
-// that does not use Enter itself (a focused button presses itself); Escape presses the cancel button. Closing
-// the window by its close box ends the modal run like any other close.
+// that does not use Enter itself (a focused button presses itself); Escape presses the cancel button. A held
+// key's repeats press neither. Closing the window by its close box ends the modal run like any other close.
 class ModalForm : public Form
 {
     Q_OBJECT

@@ -3,23 +3,22 @@
 #include "display/control.h"
 #include "display/controls.h"
 #include "display/form.h"
-#include "settings/boardsettings.h"
 
 #include <QFileInfo>
 
 namespace kv {
 
-void SetLedColors(const Form& form, const QString& displayName, int colour)
+void SetLedColors(const Form& form, const QString& displayName, int colour, int ledBack)
 {
     for (QObject* control : form.Controls()) {
         if (control->objectName() != displayName)
             continue;
-        control->setProperty("BackColor", BoardSettings.LEDBack);
+        control->setProperty("BackColor", ledBack);
         control->setProperty("LitColor", colour);
     }
 }
 
-void ApplyBoardColors(const Form& form, const QList<QString>& exclusions)
+void ApplyBoardColors(const Form& form, const QList<QString>& exclusions, const BoardColors& colours)
 {
     QString excluded = QStringLiteral("|");
     for (const QString& name : exclusions)
@@ -29,13 +28,13 @@ void ApplyBoardColors(const Form& form, const QList<QString>& exclusions)
             continue;
         const QString type = TypeName(control);
         if (type == QLatin1String("Label"))
-            control->setProperty("ForeColor", BoardSettings.BorderColor);
+            control->setProperty("ForeColor", colours.BorderColor);
         else if (type == QLatin1String("PictureBox"))
-            control->setProperty("BackColor", BoardSettings.FormBack);
+            control->setProperty("BackColor", colours.FormBack);
         else if (type == QLatin1String("Shape"))
-            control->setProperty("BorderColor", BoardSettings.LEDBack);
+            control->setProperty("BorderColor", colours.LEDBack);
         else if (type == QLatin1String("Line"))
-            control->setProperty("BorderColor", BoardSettings.BorderColor);
+            control->setProperty("BorderColor", colours.BorderColor);
     }
 }
 

@@ -114,12 +114,13 @@ void frmHelp::Load(const QString& programFolder)
     m_readResult = {};
     const QString path = HelpFilePathFor(programFolder, CurrentLanguage());
     const QFileInfo info(path);
-    if (!info.exists()) {
+    // Anything but a file there (nothing, a folder) means the file has gone.
+    if (!info.isFile()) {
         m_rtbHelp->setPlainText(MissingHelpText());
         return;
     }
     QFile file(path);
-    if (!info.isFile() || info.size() > MaxHelpFileBytes || !file.open(QIODevice::ReadOnly)) {
+    if (info.size() > MaxHelpFileBytes || !file.open(QIODevice::ReadOnly)) {
         m_rtbHelp->setPlainText(UnreadableHelpText());
         return;
     }

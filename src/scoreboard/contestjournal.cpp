@@ -2,7 +2,9 @@
 
 #include "display/controls.h"
 #include "display/leds.h"
+#include "rules/ruleset.h"
 #include "scoreboard/frmscoreboard.h"
+#include "settings/boardsettings.h"
 #include "settings/commondialogs.h"
 #include "timing/timekeeper.h"
 
@@ -57,6 +59,8 @@ constexpr auto KeyIppon = "Ippon";
 constexpr auto KeyWinner = "Winner";
 constexpr auto KeyPlayed = "PlayedBuzzerPeriod";
 constexpr auto KeyDelay = "DelayPlayBuzzerPeriod";
+constexpr auto KeyRuleSet = "RuleSet";
+constexpr auto KeyGoldenScore = "GoldenScore";
 
 Fixed4 Clamp(Fixed4 value, Fixed4 low, Fixed4 high)
 {
@@ -114,6 +118,18 @@ public:
             Fail(JournalReading::Kind::OutOfRange,
                 QStringLiteral("%1 %2 is not a value the board uses").arg(QLatin1String(key)).arg(value));
         return value;
+    }
+
+    QString Text(const char* key)
+    {
+        const QJsonValue value = m_object.value(QLatin1String(key));
+        if (!Ok())
+            return {};
+        if (!value.isString()) {
+            Missing(key, value);
+            return {};
+        }
+        return value.toString();
     }
 
     bool Flag(const char* key)
@@ -198,7 +214,8 @@ QString& JournalPathSetting()
 
 bool AskToClose(QWidget* parent)
 {
-    return Dialogs().AskYesNo(parent, QStringLiteral("Close Korvelin"), JournalKeeper::CloseQuestionText);
+    return Dialogs().AskYesNo(parent, JournalKeeper::tr("Close Korvelin"),
+        JournalKeeper::tr(JournalKeeper::CloseQuestionText.toUtf8().constData()));
 }
 
 } // namespace
@@ -211,7 +228,7 @@ bool IsStartState(const ContestSnapshot& s)
         && s.HoldHomeTime == Fixed4() && s.HoldVisitorTime == Fixed4() && (s.TimePin == 0 || s.TimePin == 38)
         && s.WHome == 0 && s.YHome == 0 && s.WVisitor == 0 && s.YVisitor == 0 && s.PenaltySH == 0
         && s.PenaltySV == 0 && s.MedHome == 0 && s.MedVisitor == 0 && s.Ippon == 0 && s.Winner == 0
-        && !s.PlayedBuzzerPeriod && !s.DelayPlayBuzzerPeriod;
+        && !s.PlayedBuzzerPeriod && !s.DelayPlayBuzzerPeriod && !s.GoldenScore;
 }
 
 bool SameForJournal(const ContestSnapshot& a, const ContestSnapshot& b)
@@ -257,6 +274,8 @@ QByteArray JournalText(const ContestSnapshot& s)
     object.insert(QLatin1String(KeyWinner), s.Winner);
     object.insert(QLatin1String(KeyPlayed), s.PlayedBuzzerPeriod);
     object.insert(QLatin1String(KeyDelay), s.DelayPlayBuzzerPeriod);
+    object.insert(QLatin1String(KeyRuleSet), s.RuleSet);
+    object.insert(QLatin1String(KeyGoldenScore), s.GoldenScore);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -286,8 +305,17 @@ JournalReading ParseJournal(const QByteArray& text)
 
     FieldReader read(object);
     ContestSnapshot s;
+    // A journal without a rule set is a Classic contest in regular time.
+    if (object.contains(QLatin1String(KeyRuleSet))) {
+        s.RuleSet = read.Text(KeyRuleSet);
+        if (read.Ok() && !ParseRuleSet(s.RuleSet))
+            return Refused(Kind::OutOfRange, QStringLiteral("RuleSet %1 is not a rule set").arg(s.RuleSet));
+    }
+    if (object.contains(QLatin1String(KeyGoldenScore)))
+        s.GoldenScore = read.Flag(KeyGoldenScore);
     s.PeriodLength = read.Seconds(KeyPeriodLength, Fixed4(), JournalMaxPeriod);
-    s.PeriodTime = read.Seconds(KeyPeriod, Fixed4(), JournalMaxPeriod);
+    // The golden-score clock counts up, without the contest length's bound.
+    s.PeriodTime = read.Seconds(KeyPeriod, Fixed4(), s.GoldenScore ? JournalMaxHold : JournalMaxPeriod);
     s.HoldHomeTime = read.Seconds(KeyHoldHome, Fixed4(), JournalMaxHold);
     s.HoldVisitorTime = read.Seconds(KeyHoldVisitor, Fixed4(), JournalMaxHold);
     s.PeriodRunning = read.Flag(KeyPeriodRunning);
@@ -528,27 +556,34 @@ void JournalKeeper::Flush()
 
 ContestSnapshot JournalKeeper::TakeSnapshot() const
 {
+    return SnapshotOf(m_form);
+}
+
+ContestSnapshot SnapshotOf(const frmScoreboard& form)
+{
     ContestSnapshot s;
+    s.RuleSet = QLatin1String(form.Rules().Name);
+    s.GoldenScore = form.GoldenScore;
     s.PeriodLength = Clamp(PeriodLength, Fixed4(), JournalMaxPeriod);
-    s.PeriodTime = Clamp(m_form.tkPeriod->Time(), Fixed4(), JournalMaxPeriod);
-    s.HoldHomeTime = Clamp(m_form.tkHoldHome->Time(), Fixed4(), JournalMaxHold);
-    s.HoldVisitorTime = Clamp(m_form.tkHoldVisitor->Time(), Fixed4(), JournalMaxHold);
-    s.PeriodRunning = m_form.tkPeriod->Running();
-    s.HoldHomeRunning = m_form.tkHoldHome->Running();
-    s.HoldVisitorRunning = m_form.tkHoldVisitor->Running();
-    s.TimePin = m_form.TimePin;
-    s.WHome = static_cast<qint16>(m_form.nledWHome->Value());
-    s.YHome = static_cast<qint16>(m_form.nledYHome->Value());
-    s.WVisitor = static_cast<qint16>(m_form.nledWVisitor->Value());
-    s.YVisitor = static_cast<qint16>(m_form.nledYVisitor->Value());
-    s.PenaltySH = m_form.PenaltySH;
-    s.PenaltySV = m_form.PenaltySV;
-    s.MedHome = m_form.MedHome;
-    s.MedVisitor = m_form.MedVisitor;
-    s.Ippon = m_form.Ippon;
-    s.Winner = m_form.Winner;
-    s.PlayedBuzzerPeriod = m_form.PlayedBuzzerPeriod;
-    s.DelayPlayBuzzerPeriod = m_form.DelayPlayBuzzerPeriod;
+    s.PeriodTime = Clamp(form.tkPeriod->Time(), Fixed4(), s.GoldenScore ? JournalMaxHold : JournalMaxPeriod);
+    s.HoldHomeTime = Clamp(form.tkHoldHome->Time(), Fixed4(), JournalMaxHold);
+    s.HoldVisitorTime = Clamp(form.tkHoldVisitor->Time(), Fixed4(), JournalMaxHold);
+    s.PeriodRunning = form.tkPeriod->Running();
+    s.HoldHomeRunning = form.tkHoldHome->Running();
+    s.HoldVisitorRunning = form.tkHoldVisitor->Running();
+    s.TimePin = form.TimePin;
+    s.WHome = static_cast<qint16>(form.nledWHome->Value());
+    s.YHome = static_cast<qint16>(form.nledYHome->Value());
+    s.WVisitor = static_cast<qint16>(form.nledWVisitor->Value());
+    s.YVisitor = static_cast<qint16>(form.nledYVisitor->Value());
+    s.PenaltySH = form.PenaltySH;
+    s.PenaltySV = form.PenaltySV;
+    s.MedHome = form.MedHome;
+    s.MedVisitor = form.MedVisitor;
+    s.Ippon = form.Ippon;
+    s.Winner = form.Winner;
+    s.PlayedBuzzerPeriod = form.PlayedBuzzerPeriod;
+    s.DelayPlayBuzzerPeriod = form.DelayPlayBuzzerPeriod;
     return s;
 }
 
@@ -558,6 +593,10 @@ void JournalKeeper::Restore(const ContestSnapshot& s)
     // and clock procedures, so every mark is derived as usual. Clocks stay
     // stopped: the operator goes on with the start/stop key.
     m_form.EndMatch();
+    // The contest goes on under the rules it began with.
+    BoardSettings.RuleSet = RuleSetNamed(s.RuleSet).Name;
+    m_form.GoldenScore = s.GoldenScore;
+    m_form.tkPeriod->SetCountDirection(s.GoldenScore ? 1 : 0);
     PeriodLength = s.PeriodLength;
     m_form.tkPeriod->SetTime(s.PeriodTime);
     m_form.tkHoldHome->SetTime(s.HoldHomeTime);
@@ -575,6 +614,7 @@ void JournalKeeper::Restore(const ContestSnapshot& s)
     m_form.PenaltySV = s.PenaltySV;
     m_form.PlayedBuzzerPeriod = s.PlayedBuzzerPeriod;
     m_form.DelayPlayBuzzerPeriod = s.DelayPlayBuzzerPeriod;
+    m_form.UpdateRuleDisplay();
     m_form.UpdateOtherColors();
     m_form.UpdatePenaltyColors();
     m_form.RefreshTime();
@@ -662,7 +702,10 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    m_form.setWindowTitle(m_failing ? FailedTitle : (m_restoredShown ? RestoredTitle : m_baseTitle));
+    if (m_failing || m_restoredShown)
+        m_form.setWindowTitle(tr((m_failing ? FailedTitle : RestoredTitle).toUtf8().constData()));
+    else
+        m_form.setWindowTitle(m_baseTitle);
 }
 
 } // namespace kv

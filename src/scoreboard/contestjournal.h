@@ -47,6 +47,10 @@ struct ContestSnapshot
     qint16 Winner = 0;
     bool PlayedBuzzerPeriod = false;
     bool DelayPlayBuzzerPeriod = false;
+    // The rule set the contest runs under, and golden score (PeriodTime is
+    // then the golden-score time, counted up).
+    QString RuleSet = QStringLiteral("Classic");
+    bool GoldenScore = false;
 
     friend bool operator==(const ContestSnapshot&, const ContestSnapshot&) = default;
 };
@@ -54,6 +58,8 @@ struct ContestSnapshot
 // Limits a journal must keep to be restored.
 inline constexpr Fixed4 JournalMaxPeriod = Fixed4::FromSeconds(599);
 inline constexpr Fixed4 JournalMaxHold = Fixed4::FromSeconds(32767);
+// The rule set and golden score were added later, as fields a reader may
+// miss: a journal without them is a Classic contest in regular time.
 inline constexpr int JournalVersion = 1;
 // A journal is a few hundred bytes; anything much larger is not one.
 inline constexpr qint64 JournalMaxBytes = 64 * 1024;
@@ -61,6 +67,9 @@ inline constexpr qint64 JournalMaxBytes = 64 * 1024;
 // True for the state a contest has after the board's load or the reset key
 // (whatever the contest length): nothing worth restoring.
 bool IsStartState(const ContestSnapshot& snapshot);
+
+// The contest a board shows now.
+ContestSnapshot SnapshotOf(const frmScoreboard& form);
 
 // Equal for the writer: the same state, with times compared to the whole
 // second only, so a running clock is written about once a second.
@@ -131,10 +140,14 @@ class JournalKeeper final : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString RestoredTitle = QStringLiteral("Korvelin - contest restored");
-    static inline const QString FailedTitle = QStringLiteral("Korvelin - the contest cannot be saved");
-    static inline const QString CloseQuestionText
-        = QStringLiteral("A contest is running. Close Korvelin anyway?");
+    // The title notes and the close question in English; they are shown in
+    // the program's language.
+    static inline const QString RestoredTitle
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "Korvelin - contest restored"));
+    static inline const QString FailedTitle
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "Korvelin - the contest cannot be saved"));
+    static inline const QString CloseQuestionText = QStringLiteral(
+        QT_TRANSLATE_NOOP("kv::JournalKeeper", "A contest is running. Close Korvelin anyway?"));
 
     JournalKeeper(frmScoreboard& form, const QString& path);
     ~JournalKeeper() override;

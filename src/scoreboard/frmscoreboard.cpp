@@ -7,6 +7,7 @@
 #include "help/helpwindow.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
+#include "rules/ruleset.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/keycodes.h"
 #include "scoreboard/modshowdigits.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include <limits>
 #include <stdexcept>
@@ -101,6 +103,12 @@ void frmScoreboard::BindControls()
     lblMedVisitor = { Find<Label>("lblMedVisitor", 0), Find<Label>("lblMedVisitor", 1) };
     Label18 = Find<Label>("Label18");
     Label17 = Find<Label>("Label17");
+    Label5 = Find<Label>("Label5");
+    Label8 = Find<Label>("Label8");
+    Label9 = Find<Label>("Label9");
+    Label10 = Find<Label>("Label10");
+    Label2 = Find<Label>("Label2");
+    Label1 = Find<Label>("Label1");
     picWinnerHome = Find<PictureBox>("picWinnerHome");
     picWinnerVisitor = Find<PictureBox>("picWinnerVisitor");
     shpWinnerHome = Find<Shape>("shpWinnerHome");
@@ -230,10 +238,15 @@ void frmScoreboard::Load()
     tkPeriod->SetTime(Fixed4::FromSeconds(120));
     tkHoldHome->SetTime(Fixed4::FromSeconds(0));
     tkHoldVisitor->SetTime(Fixed4::FromSeconds(0));
+    // A category preset gives its own contest length.
+    ApplyCategoryLength(true);
     RefreshTime();
     UpdateLabels();
     UpdateFormColors();
     m_loaded = true;
+    // The options dialog keeps the rule set while a contest is under way.
+    SetContestUnderWayCheck(
+        [board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
     // Contest journal: bring back a contest the last run did not finish.
     if (!ContestJournalPath().isEmpty()) {
         m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());
@@ -307,6 +320,8 @@ void frmScoreboard::EndMatch()
 void frmScoreboard::ResetMatch()
 {
     tkPeriod->SetRunning(false);
+    GoldenScore = false;
+    tkPeriod->SetCountDirection(0);
     tkPeriod->SetTime(PeriodLength);
     tkHoldHome->SetRunning(false);
     tkHoldVisitor->SetRunning(false);
@@ -323,6 +338,7 @@ void frmScoreboard::ResetMatch()
     nledYVisitor->SetValue(0);
     PenaltySH = 0;
     PenaltySV = 0;
+    UpdateRuleDisplay();
     UpdateOtherColors();
     UpdatePenaltyColors();
     RefreshTime();
@@ -360,8 +376,8 @@ void frmScoreboard::StartStop()
             return;
         }
     }
-    if (!tkPeriod->Running() && tkPeriod->Time() <= Fixed4()) {
-        // At or below 0:00 the start starts nothing: it only sounds the end
+    if (!tkPeriod->Running() && TimeIsUp()) {
+        // With the time up the start starts nothing: it only sounds the end
         // of time if that has not sounded since the clock last had time left.
         ExpireContestClock();
     } else if (!tkPeriod->Running()) {
@@ -385,8 +401,14 @@ void frmScoreboard::ShowHelp()
 
 void frmScoreboard::ShowOptions()
 {
+    const QString category = BoardSettings.Category;
+    const bool atStart = AtStartState();
     if (!RunOptionsDialog())
         return;
+    // A new category gives the next contest its length, and this one too
+    // while it has not begun.
+    if (BoardSettings.Category != category)
+        ApplyCategoryLength(atStart);
     UpdateLabels();
     UpdateFormColors();
     RefreshTime();
@@ -420,15 +442,19 @@ void frmScoreboard::ScoreDisplay_KeyDown(NumberLED* display, qint16 KeyCode)
     AllKeyCode(KeyCode);
     TypeDigit(*this, *display, KeyCodeToAsci(KeyCode), 0, 9);
     UpdatePenaltyColors();
+    CheckGoldenScore();
 }
 
 void frmScoreboard::IpponToggle(qint16 side)
 {
     if (Ippon == side) {
         Ippon = 0;
+        // Under a rule set that names winners, the winner goes with the ippon.
+        if (Rules().Decides && Winner == side)
+            Winner = 0;
     } else {
         Ippon = side;
-        EndMatch();
+        DecideFor(side);
     }
     (side == 1 ? picIpponHome : picIpponVisitor)->setFocus(Qt::OtherFocusReason);
     UpdateOtherColors();
@@ -446,6 +472,19 @@ void frmScoreboard::IpponMark_KeyDown(qint16 side, qint16 KeyCode)
 void frmScoreboard::ApplyShido(
     qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY, qint16 opponentCode)
 {
+    const RuleSet& rules = Rules();
+    if (rules.Shido == ShidoRule::HansokuMake) {
+        // Shido give nothing; the last one is hansoku-make.
+        if (ShidoDirection == 1 && penalty < rules.ShidoLimit) {
+            ++penalty;
+            if (penalty == rules.ShidoLimit)
+                HansokuMake(opponentCode);
+        } else if (ShidoDirection == 2 && penalty > 0) {
+            --penalty;
+        }
+        UpdatePenaltyColors();
+        return;
+    }
     if (ShidoDirection == 1 && penalty < 4) {
         ++penalty;
         switch (penalty) {

@@ -17,6 +17,7 @@ class Line;
 class MMControl;
 class NumberLED;
 class PictureBox;
+struct RuleSet;
 class Shape;
 class TimeKeeper;
 class TimeLED;
@@ -54,6 +55,10 @@ public:
     // The osaekomi selection: the last accepted arrow key (37 Home, 38 none,
     // 39 Visitor, 40 clocks to zero); 0 until the first one, meaning none.
     qint32 TimePin = 0;
+    // Regular time ended level under a rule set with golden score: the
+    // contest clock counts up from 0:00 and the first score decides. Stays
+    // set (with the caption "GOLDEN SCORE") until the reset.
+    bool GoldenScore = false;
 
     // ---- Public procedures
     void EndMatch();
@@ -80,6 +85,22 @@ public:
     // gets the mark, or loses it if it had it. Giving either freezes the contest.
     void IpponToggle(qint16 side);
     void WinnerToggle(qint16 side);
+
+    // ---- Rule sets (scoreboardrules.cpp)
+    // The rule set the contest runs under: BoardSettings.RuleSet.
+    const RuleSet& Rules() const;
+    // True while the contest is at its start state: nothing given, the clock
+    // stopped at its length, no golden score. The rule set changes only then.
+    bool AtStartState() const;
+    // Shows what the rule set scores: the yuko displays, the shido lamps and
+    // their captions, the winner marks and the clock's caption.
+    void UpdateRuleDisplay();
+    // The hold-score step: the hold of side (1 Home, 2 Visitor) that ran for
+    // `held` ended, or reached ippon; the holder gets what it earned.
+    void ScoreHold(qint16 side, Fixed4 held);
+    // Level at the end of regular time: golden score begins, the clock at
+    // 0:00 counting up from the next start.
+    void StartGoldenScore();
 
     // The contest journal kept since the load (null while the program keeps none).
     JournalKeeper* Journal() const { return m_journal.get(); }
@@ -111,6 +132,12 @@ public:
     QVector<Label*> lblMedVisitor; // indexes 0..1
     Label* Label18;
     Label* Label17;
+    Label* Label5; // yuko captions "Y": Home, Visitor
+    Label* Label8;
+    Label* Label9; // third shido lamp captions: Home, Visitor
+    Label* Label10;
+    Label* Label2; // fourth shido lamp captions: Home, Visitor
+    Label* Label1;
     PictureBox* picWinnerHome;
     PictureBox* picWinnerVisitor;
     Shape* shpWinnerHome;
@@ -168,6 +195,15 @@ private:
     void IpponMark_KeyDown(qint16 side, qint16 KeyCode);
     void WinnerMark_KeyDown(qint16 side, qint16 KeyCode);
     void mmcBuzzer_Done();
+
+    // Rule-set steps behind the procedures above.
+    void CheckHoldScores();
+    void EndOfTimeDecision();
+    void CheckGoldenScore();
+    void DecideFor(qint16 side);
+    void HansokuMake(qint16 opponentCode);
+    bool TimeIsUp() const;
+    void ApplyCategoryLength(bool toClock);
 
     void ApplyShido(qint16& penalty, qint16 ShidoDirection, NumberLED* opponentW, NumberLED* opponentY,
         qint16 opponentCode);

@@ -20,13 +20,17 @@ float ShownSeconds(Fixed4 remaining)
     return static_cast<float>((remaining + Fixed4::FromRaw(4999)).RoundHalfEven());
 }
 
+qint64 CompletedSeconds(Fixed4 time)
+{
+    const qint64 raw = time.Raw();
+    return raw >= 0 ? raw / Fixed4::Scale : -((-raw + Fixed4::Scale - 1) / Fixed4::Scale);
+}
+
 // The whole seconds shown for a hold: completed seconds only, so "1" shows
 // when the first full second has passed and a score is never called early.
 qint16 HoldSeconds(Fixed4 hold)
 {
-    const qint64 raw = hold.Raw();
-    const qint64 completed = raw >= 0 ? raw / Fixed4::Scale : -((-raw + Fixed4::Scale - 1) / Fixed4::Scale);
-    return ToInt16HalfEven(static_cast<double>(completed));
+    return ToInt16HalfEven(static_cast<double>(CompletedSeconds(hold)));
 }
 } // namespace
 
@@ -34,9 +38,11 @@ void frmScoreboard::RefreshTime()
 {
     const Fixed4 t = tkPeriod->Time();
     tledPeriod->SetGroupUnits(QStringLiteral("60,1"));
-    tledPeriod->SetCaption(ShownSeconds(t));
+    // Golden score counts up: completed seconds, as a hold.
+    tledPeriod->SetCaption(GoldenScore ? static_cast<float>(CompletedSeconds(t)) : ShownSeconds(t));
     nledHoldHome->SetValue(HoldSeconds(tkHoldHome->Time()));
     nledHoldVisitor->SetValue(HoldSeconds(tkHoldVisitor->Time()));
+    CheckHoldScores();
     CheckEndOfTime();
 
     // No hold runs on a stopped contest clock, except the one held over
@@ -49,7 +55,7 @@ void frmScoreboard::RefreshTime()
 
 void frmScoreboard::CheckEndOfTime()
 {
-    if (tkPeriod->Time() > Fixed4()) {
+    if (!TimeIsUp()) {
         PlayedBuzzerPeriod = false;
         DelayPlayBuzzerPeriod = false;
     } else if (tkPeriod->Running()) {
@@ -60,6 +66,8 @@ void frmScoreboard::CheckEndOfTime()
 void frmScoreboard::ExpireContestClock()
 {
     tkPeriod->SetRunning(false);
+    if (GoldenScore && BoardSettings.GoldenScoreLimit > 0)
+        tkPeriod->SetTime(Fixed4::FromSeconds(BoardSettings.GoldenScoreLimit));
     if (PlayedBuzzerPeriod)
         return;
     if (tkHoldHome->Running() || tkHoldVisitor->Running()) {
@@ -68,6 +76,7 @@ void frmScoreboard::ExpireContestClock()
     } else {
         PlayedBuzzerPeriod = true;
         Buzzer(BoardSettings.BuzzerFile);
+        EndOfTimeDecision();
     }
 }
 
@@ -93,17 +102,32 @@ void frmScoreboard::tledPeriod_KeyDown(qint16 KeyCode)
     tkHoldVisitor->SetRunning(false);
     tkPeriod->SetTime(*length);
     tkPeriod->SetRunning(false);
-    PeriodLength = *length;
+    // In golden score a typed time sets the golden-score clock; the contest
+    // length stays for the next contest.
+    if (!GoldenScore)
+        PeriodLength = *length;
     RefreshTime();
 }
 
 void frmScoreboard::UpdatePinStatus()
 {
+    // A hold that this arrow ends is scored by the rule set, before the
+    // decision that an end of time held back for it.
+    const qint16 holding = tkHoldHome->Running() ? 1 : (tkHoldVisitor->Running() ? 2 : 0);
+    const Fixed4 held = holding == 1 ? tkHoldHome->Time() : (holding == 2 ? tkHoldVisitor->Time() : Fixed4());
+    const bool owed = DelayPlayBuzzerPeriod && !PlayedBuzzerPeriod;
+    const auto scoreEndedHold = [this, holding, held, owed] {
+        if (holding != 0 && !(holding == 1 ? tkHoldHome : tkHoldVisitor)->Running())
+            ScoreHold(holding, held);
+        if (owed)
+            EndOfTimeDecision();
+    };
     PayOwedBuzzer();
     if (!tkPeriod->Running()) {
         // An arrow ends any hold left running on a stopped contest clock.
         tkHoldHome->SetRunning(false);
         tkHoldVisitor->SetRunning(false);
+        scoreEndedHold();
         return;
     }
     switch (TimePin) {
@@ -135,6 +159,7 @@ void frmScoreboard::UpdatePinStatus()
     default:
         break;
     }
+    scoreEndedHold();
 }
 
 void frmScoreboard::Buzzer(const QString& FileName)

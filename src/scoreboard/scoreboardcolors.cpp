@@ -6,6 +6,7 @@
 #include "display/modcolor.h"
 #include "display/modstretch.h"
 #include "display/vbcolor.h"
+#include "rules/ruleset.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 
@@ -18,11 +19,11 @@ void frmScoreboard::UpdateFormColors()
     background.setColor(QPalette::Window, ToQColor(settings.FormBack));
     setPalette(background);
 
-    SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor);
-    SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor);
-    SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor);
+    SetLedColors(*this, QStringLiteral("tledPeriod"), settings.TimeColor, settings.LEDBack);
+    SetLedColors(*this, QStringLiteral("nledHoldHome"), settings.HoldColor, settings.LEDBack);
+    SetLedColors(*this, QStringLiteral("nledHoldVisitor"), settings.HoldColor, settings.LEDBack);
     for (const char* score : { "nledWHome", "nledYHome", "nledWVisitor", "nledYVisitor" })
-        SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor);
+        SetLedColors(*this, QString::fromLatin1(score), settings.ScoreColor, settings.LEDBack);
 
     // The side names keep their design colours; the marks and the clock
     // frame get theirs below.
@@ -30,7 +31,8 @@ void frmScoreboard::UpdateFormColors()
         { lblHomeName->objectName(), lblVisitorName->objectName(), picContainerHoldHome->objectName(),
             picContainerHoldVisitor->objectName(), lblMedHome[0]->objectName(), lblMedHome[1]->objectName(),
             lblMedVisitor[0]->objectName(), lblMedVisitor[1]->objectName(), lblIpponHome->objectName(),
-            lblIpponVisitor->objectName(), shpContestTime->objectName() });
+            lblIpponVisitor->objectName(), shpContestTime->objectName() },
+        { .FormBack = settings.FormBack, .LEDBack = settings.LEDBack, .BorderColor = settings.BorderColor });
 
     picContainerHoldHome->SetBackColor(settings.LEDBack);
     picContainerHoldVisitor->SetBackColor(settings.LEDBack);
@@ -76,6 +78,10 @@ void frmScoreboard::UpdateOtherColors()
     sideMarks(
         Winner, BoardSettings.ScoreColor, [this](int c) { shpWinnerHome->SetFillColor(c); },
         [this](int c) { shpWinnerVisitor->SetFillColor(c); });
+    // The caption "WINNER" shows over the winner where the rule set names one.
+    const bool decides = Rules().Decides;
+    Label18->SetVisible(decides && Winner == 1);
+    Label17->SetVisible(decides && Winner == 2);
 }
 
 void frmScoreboard::UpdatePenaltyColors()
@@ -109,6 +115,7 @@ void frmScoreboard::UpdateLabels()
     FitPicture(*imgHomePic, *picHomePicContainer, BoardSettings.HomePic);
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);
+    UpdateRuleDisplay();
 }
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "settings/boardsettings.h"
 
 #include "language/language.h"
+#include "rules/ruleset.h"
 #include "settings/settingsstore.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,9 @@ const QString LanguageKey = QStringLiteral("Language");
 constexpr char NamesContext[] = "kv::SideNames";
 constexpr const char* DefaultNames[]
     = { QT_TRANSLATE_NOOP("kv::SideNames", "Home"), QT_TRANSLATE_NOOP("kv::SideNames", "Visitor") };
+const QString RuleSection = QStringLiteral("RuleSettings");
+const QString Yes = QStringLiteral("Yes");
+const QString No = QStringLiteral("No");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -125,6 +129,10 @@ BoardSettingsRecord DefaultBoardSettings()
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
     r.Language = QString::fromLatin1(SystemLanguage);
+    r.RuleSet = DefaultRuleSetName;
+    r.Category = QString();
+    r.GoldenScoreLimit = DefaultGoldenScoreLimit;
+    r.ScoreHolds = true;
     return r;
 }
 
@@ -163,6 +171,16 @@ void LoadBoardSettings()
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
     s.Language = ReadLanguageSetting();
+
+    // A value outside the known sets, presets and limits is taken as absent.
+    const QString ruleSet = store.Read(RuleSection, QStringLiteral("RuleSet"), DefaultRuleSetName);
+    s.RuleSet = ParseRuleSet(ruleSet) ? ruleSet : DefaultRuleSetName;
+    const QString category = store.Read(RuleSection, QStringLiteral("Category"), QString());
+    s.Category = CategoryNamed(category) ? category : QString();
+    const qint32 limit = ReadInteger(store, RuleSection, QStringLiteral("GoldenScoreLimit"),
+        DefaultGoldenScoreLimit, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    s.GoldenScoreLimit = IsGoldenScoreLimit(limit) ? limit : DefaultGoldenScoreLimit;
+    s.ScoreHolds = store.Read(RuleSection, QStringLiteral("ScoreHolds"), Yes) != No;
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -238,6 +256,17 @@ QString StoredName(const QString& shown, const QString& stored)
     return shown;
 }
 
+bool SaveRuleSettings()
+{
+    const BoardSettingsRecord& s = BoardSettings;
+    Writer w;
+    w.Text(RuleSection, QStringLiteral("RuleSet"), s.RuleSet);
+    w.Text(RuleSection, QStringLiteral("Category"), s.Category);
+    w.Number(RuleSection, QStringLiteral("GoldenScoreLimit"), s.GoldenScoreLimit);
+    w.Text(RuleSection, QStringLiteral("ScoreHolds"), s.ScoreHolds ? Yes : No);
+    return w.Ok();
+}
+
 bool SaveIsKeyCode()
 {
     return SettingsStore().Write(KeySection, QStringLiteral("IsKeyCode"), QStringLiteral("Yes"));
@@ -249,6 +278,7 @@ bool SaveAllBoardSettings()
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
     ok = SaveLanguageSetting() && ok;
+    ok = SaveRuleSettings() && ok;
     return SaveIsKeyCode() && ok;
 }
 

@@ -35,6 +35,11 @@ struct BoardSettingsRecord
     // "TextSettings" / "Language": "System" or a language code, never a
     // translated word.
     QString Language = QStringLiteral("System");
+    // "RuleSettings"
+    QString RuleSet = QStringLiteral("Classic"); // "Classic", "IJF 2018" or "IJF 2025"
+    QString Category; // a category preset's name; empty for none
+    qint32 GoldenScoreLimit = -1; // seconds; -1 unlimited, 0 none
+    bool ScoreHolds = true; // stored as "Yes" / "No"
 
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };
@@ -74,11 +79,13 @@ QString ShownName(const QString& stored);
 // changes the store; a default's translation as that default; anything else
 // as typed.
 QString StoredName(const QString& shown, const QString& stored);
+// Writes the "RuleSettings" keys from BoardSettings.
+bool SaveRuleSettings();
 
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
-// Groups 1 to 5, the language and the marker, in that order; false if any write failed.
+// Groups 1 to 5, the rule settings and the marker, in that order; false if any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

@@ -32,7 +32,7 @@ frmChooseKey::frmChooseKey(const PendingCommandKeys& pending, QWidget* parent)
     , m_pending(pending)
 {
     setObjectName(QStringLiteral("frmChooseKey"));
-    SetCaption(QStringLiteral("Choose Key"));
+    SetCaption(tr("Choose Key"));
     SetFixedClientSize(4680, 2415);
     BuildForm(*this, ChooseKeyDesign());
     lblChoose = ControlAs<DialogLabel>(QStringLiteral("lblChoose"));
@@ -44,8 +44,8 @@ frmChooseKey::frmChooseKey(const PendingCommandKeys& pending, QWidget* parent)
 
 void frmChooseKey::Load()
 {
-    lblChoose->SetCaption(
-        QStringLiteral("Press the key you would like to ") + ChooseKeyAction + QStringLiteral("."));
+    //: %1 is the action, as "start / stop the contest clock".
+    lblChoose->SetCaption(tr("Press the key you would like to %1.").arg(ChooseKeyAction));
     ChooseKeyResult = QStringLiteral("0");
 }
 

@@ -8,16 +8,21 @@
 #include "display/vbcolor.h"
 #include "language/language.h"
 #include "platform/keyboardstate.h"
+#include "rules/ruleset.h"
 #include "settings/boardsettings.h"
 #include "settings/commondialogs.h"
 #include "settings/frmchoosekey.h"
 #include "settings/modgrabkeys.h"
 #include "settings/optionsdesign.h"
+#include "settings/optionsdialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -44,8 +49,16 @@ bool IsReadablePicture(const QString& path)
     return !reader.read().isNull();
 }
 
-const QString PictureFilter = QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg");
-const QString SoundFilter = QStringLiteral("Sounds *.wav|*.wav");
+// The file dialogs' filters: a translated description, then the patterns.
+QString PictureFilter()
+{
+    return frmOptions::tr("Pictures (*.bmp;*.gif;*.jpg)") + QStringLiteral("|*.bmp;*.gif;*.jpg");
+}
+
+QString SoundFilter()
+{
+    return frmOptions::tr("Sounds *.wav") + QStringLiteral("|*.wav");
+}
 
 } // namespace
 
@@ -82,7 +95,7 @@ int LanguageListIndex(const QString& setting)
 QString BuzzerCaption(const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("[No File Selected]");
+        return frmOptions::tr("[No File Selected]");
     if (path.size() <= 50)
         return path;
         // The file name after the last separator the platform knows.
@@ -99,7 +112,7 @@ frmOptions::frmOptions(QWidget* parent)
     : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    SetCaption(QStringLiteral("Options"));
+    SetCaption(tr("Options"));
     SetFixedClientSize(6270, 6000);
     const QStringList problems = BuildForm(*this, OptionsDesign());
     if (!problems.isEmpty())
@@ -155,6 +168,10 @@ frmOptions::frmOptions(QWidget* parent)
     lblBuzzerKey = ControlAs<DialogLabel>(QStringLiteral("lblBuzzerKey"));
     cmbLanguage = ControlAs<ComboBox>(QStringLiteral("cmbLanguage"));
     cmbLanguage->SetList(LanguageListEntries().join(u'|'));
+    cmbRuleSet = ControlAs<ComboBox>(QStringLiteral("cmbRuleSet"));
+    cmbCategory = ControlAs<ComboBox>(QStringLiteral("cmbCategory"));
+    cmbGoldenScoreLimit = ControlAs<ComboBox>(QStringLiteral("cmbGoldenScoreLimit"));
+    chkScoreHolds = ControlAs<CheckBox>(QStringLiteral("chkScoreHolds"));
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -177,16 +194,14 @@ frmOptions::frmOptions(QWidget* parent)
     for (const auto& [button, box] : colourButtons)
         connect(button, &kv::Control::Click, this, [this, box = box] { ChangeColor(box); });
     connect(cmdStartStopPeriodClock, &kv::Control::Click, this, [this] {
-        ChooseKey(QStringLiteral("start / stop the contest clock"), StartStopPeriodClockKeyTemp,
-            lblStartStopPeriodClock);
+        ChooseKey(tr("start / stop the contest clock"), StartStopPeriodClockKeyTemp, lblStartStopPeriodClock);
     });
-    connect(cmdResetPeriodClock, &kv::Control::Click, this, [this] {
-        ChooseKey(QStringLiteral("reset the contest clock"), ResetPeriodClockKeyTemp, lblResetPeriodClock);
-    });
+    connect(cmdResetPeriodClock, &kv::Control::Click, this,
+        [this] { ChooseKey(tr("reset the contest clock"), ResetPeriodClockKeyTemp, lblResetPeriodClock); });
     connect(cmdBuzzerKey, &kv::Control::Click, this,
-        [this] { ChooseKey(QStringLiteral("sound the buzzer"), BuzzerKeyTemp, lblBuzzerKey); });
+        [this] { ChooseKey(tr("sound the buzzer"), BuzzerKeyTemp, lblBuzzerKey); });
     connect(cmdClearKey, &kv::Control::Click, this,
-        [this] { ChooseKey(QStringLiteral("clear a number"), ClearKeyTemp, lblClear); });
+        [this] { ChooseKey(tr("clear a number"), ClearKeyTemp, lblClear); });
     connect(cmdBuzzerSoundChange, &kv::Control::Click, this, &frmOptions::cmdBuzzerSoundChange_Click);
     connect(cmdBuzzerSoundNone, &kv::Control::Click, this, &frmOptions::cmdBuzzerSoundNone_Click);
     connect(cmdChangeHomePic, &kv::Control::Click, this, [this] { ChangePicture(true); });
@@ -196,6 +211,8 @@ frmOptions::frmOptions(QWidget* parent)
     connect(cmbLedType, &ComboBox::Click, this, &frmOptions::cmbLedType_Click);
     connect(scrLEDSelectedWidth, &VScrollBar::Change, this, &frmOptions::scrLEDSelectedWidth_Change);
     connect(lblBFile, &DialogLabel::Change, this, &frmOptions::lblBFile_Change);
+    connect(cmbRuleSet, &ComboBox::Click, this, &frmOptions::cmbRuleSet_Click);
+    connect(cmbCategory, &ComboBox::Click, this, &frmOptions::cmbCategory_Click);
 }
 
 QString frmOptions::KeyCodeToStr(qint16 KeyCode)
@@ -252,6 +269,69 @@ void frmOptions::Load()
     txtVisitorText->SetText(ShownName(BoardSettings.VisitorText));
 
     cmbLanguage->SetListIndex(LanguageListIndex(BoardSettings.Language));
+
+    // The category first: choosing one fills the golden-score limit.
+    cmbRuleSet->SetListIndex(static_cast<int>(RuleSetNamed(BoardSettings.RuleSet).Id));
+    cmbRuleSet_Click();
+    int category = 0;
+    for (std::size_t i = 0; i < CategoryPresets().size(); ++i) {
+        if (BoardSettings.Category == QLatin1String(CategoryPresets()[i].Name))
+            category = int(i) + 1;
+    }
+    cmbCategory->SetListIndex(category);
+    const auto limit
+        = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), BoardSettings.GoldenScoreLimit);
+    cmbGoldenScoreLimit->SetListIndex(
+        limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
+    chkScoreHolds->SetValue(BoardSettings.ScoreHolds);
+}
+
+void frmOptions::cmbRuleSet_Click()
+{
+    // Classic never scores holds.
+    const int index = cmbRuleSet->ListIndex();
+    chkScoreHolds->setEnabled(index >= 0 && RuleSets()[std::size_t(index)].HoldsScore);
+}
+
+void frmOptions::cmbCategory_Click()
+{
+    const int index = cmbCategory->ListIndex();
+    if (index < 1 || index > int(CategoryPresets().size()))
+        return;
+    const int limit = CategoryPresets()[std::size_t(index - 1)].GoldenScoreLimit;
+    const auto at = std::find(GoldenScoreLimits.begin(), GoldenScoreLimits.end(), limit);
+    if (at != GoldenScoreLimits.end())
+        cmbGoldenScoreLimit->SetListIndex(int(at - GoldenScoreLimits.begin()));
+}
+
+bool frmOptions::SaveRules()
+{
+    const int ruleIndex = cmbRuleSet->ListIndex();
+    const QString ruleSet = ruleIndex >= 0 && ruleIndex < int(RuleSets().size())
+        ? QLatin1String(RuleSets()[std::size_t(ruleIndex)].Name)
+        : BoardSettings.RuleSet;
+    if (ruleSet != BoardSettings.RuleSet && ContestUnderWay()) {
+        // The contest goes on under the rules it began with. The sets are
+        // named as the list names them in the program's language.
+        const auto shown = [this](const QString& name) {
+            return cmbRuleSet->Box()->itemText(static_cast<int>(RuleSetNamed(name).Id));
+        };
+        Dialogs().ShowWarning(this, tr("Rule set"),
+            tr("The rule set cannot change while a contest is under way: this contest goes on "
+               "under %1.\n\nPress the reset key to end the contest, then choose %2 again.")
+                .arg(shown(BoardSettings.RuleSet), shown(ruleSet)));
+    } else {
+        BoardSettings.RuleSet = ruleSet;
+    }
+    const int category = cmbCategory->ListIndex();
+    BoardSettings.Category = category >= 1 && category <= int(CategoryPresets().size())
+        ? QLatin1String(CategoryPresets()[std::size_t(category - 1)].Name)
+        : QString();
+    const int limit = cmbGoldenScoreLimit->ListIndex();
+    if (limit >= 0 && limit < int(GoldenScoreLimits.size()))
+        BoardSettings.GoldenScoreLimit = GoldenScoreLimits[std::size_t(limit)];
+    BoardSettings.ScoreHolds = chkScoreHolds->Value();
+    return SaveRuleSettings();
 }
 
 void frmOptions::UpdateBuzzerCaption()
@@ -279,15 +359,18 @@ void frmOptions::cmbLedType_Click()
 
 void frmOptions::ChangeColor(ColorBox* box)
 {
-    // A cancelled colour dialog leaves the box as it was.
-    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, box->BackColor()))
+    // The colour dialog opens on the colour it last returned in this opening
+    // (black before any), not on the box's; cancelled, it leaves the box as
+    // it was.
+    if (const std::optional<qint32> colour = Dialogs().ChooseColor(this, m_colourDialogColor)) {
+        m_colourDialogColor = *colour;
         box->SetBackColor(*colour);
+    }
 }
 
 void frmOptions::cmdResetColors_Click()
 {
-    if (!Dialogs().AskYesNo(this, QStringLiteral("Reset Colors"),
-            QStringLiteral("Are you sure you want to reset the colors?")))
+    if (!Dialogs().AskYesNo(this, tr("Reset Colors"), tr("Are you sure you want to reset the colors?")))
         return;
     picLedSelected->SetBackColor(4210752);
     scrLEDSelectedWidth->SetValue(0);
@@ -317,8 +400,7 @@ void frmOptions::ChooseKey(const QString& action, qint16& pendingKey, DialogLabe
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (!Dialogs().AskYesNo(
-            this, QStringLiteral("Reset Keys"), QStringLiteral("Are you sure you want to reset the keys?")))
+    if (!Dialogs().AskYesNo(this, tr("Reset Keys"), tr("Are you sure you want to reset the keys?")))
         return;
     StartStopPeriodClockKeyTemp = 83;
     ShowKey(lblStartStopPeriodClock, StartStopPeriodClockKeyTemp);
@@ -333,7 +415,7 @@ void frmOptions::cmdResetKeys_Click()
 
 void frmOptions::cmdBuzzerSoundChange_Click()
 {
-    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, SoundFilter, BuzzTemp);
+    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, SoundFilter(), BuzzTemp);
     if (!chosen || !QFileInfo(*chosen).isFile())
         return;
     BuzzTemp = *chosen;
@@ -355,13 +437,13 @@ void frmOptions::cmdBuzzerSoundNone_Click()
 void frmOptions::ChangePicture(bool home)
 {
     QString& pending = home ? HomePicTemp : VisitorPicTemp;
-    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, PictureFilter, pending);
+    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, PictureFilter(), pending);
     if (!chosen || !QFileInfo(*chosen).isFile())
         return;
     if (!IsReadablePicture(*chosen)) {
-        Dialogs().ShowWarning(this, QStringLiteral("Change Picture"),
-            QStringLiteral("The file \"%1\" cannot be read as a picture.\n\nPlease choose a bmp, gif or jpg "
-                           "picture file.")
+        Dialogs().ShowWarning(this, tr("Change Picture"),
+            tr("The file \"%1\" cannot be read as a picture.\n\nPlease choose a bmp, gif or jpg "
+               "picture file.")
                 .arg(QFileInfo(*chosen).fileName()));
         return;
     }
@@ -421,13 +503,14 @@ void frmOptions::cmdOk_Click()
     if (cmbLanguage->ListIndex() >= 0)
         BoardSettings.Language = LanguageSettingAt(cmbLanguage->ListIndex());
     saved = SaveLanguageSetting() && saved;
+    saved = SaveRules() && saved;
 
     saved = SaveIsKeyCode() && saved;
     if (!saved) {
-        Dialogs().ShowWarning(this, QStringLiteral("Options"),
-            QStringLiteral("The settings could not be saved: the settings store cannot be written (is it "
-                           "read-only, or the disk full?).\n\nThe new settings apply until Korvelin is "
-                           "closed."));
+        Dialogs().ShowWarning(this, tr("Options"),
+            tr("The settings could not be saved: the settings store cannot be written (is it "
+               "read-only, or the disk full?).\n\nThe new settings apply until Korvelin is "
+               "closed."));
     }
     // Every window speaks the new language as soon as the dialog has gone.
     if (const QString language = ResolveLanguage(BoardSettings.Language); language != CurrentLanguage())

@@ -6,6 +6,7 @@
 
 namespace kv {
 
+class CheckBox;
 class ColorBox;
 class ComboBox;
 class CommandButton;
@@ -62,6 +63,8 @@ public:
     void cmbLedType_Click();
     void scrLEDSelectedWidth_Change();
     void lblBFile_Change();
+    void cmbRuleSet_Click();
+    void cmbCategory_Click();
 
     TabControl* SSTab1 = nullptr;
     CommandButton* cmdOk = nullptr;
@@ -112,9 +115,18 @@ public:
     CommandButton* cmdBuzzerKey = nullptr;
     DialogLabel* lblBuzzerKey = nullptr;
     ComboBox* cmbLanguage = nullptr;
+    ComboBox* cmbRuleSet = nullptr;
+    ComboBox* cmbCategory = nullptr;
+    ComboBox* cmbGoldenScoreLimit = nullptr;
+    CheckBox* chkScoreHolds = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
+    // OK's rule settings; false when the store could not be written.
+    bool SaveRules();
+
+    // The colour the colour dialog holds between its openings.
+    qint32 m_colourDialogColor = 0;
 };
 
 // What the buzzer file label shows for a pending path: "[No File Selected]"

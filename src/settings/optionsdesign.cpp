@@ -16,12 +16,13 @@ const std::vector<ControlDesign>& OptionsDesign()
 {
     // clang-format off
     static const std::vector<ControlDesign> design = {
-        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", QT_TRANSLATE_NOOP("kv::frmOptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings")}, {"TabsPerRow", 3}, {"TabHeight", 270}, {"TabIndex", 0}}},
+        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", QT_TRANSLATE_NOOP("kv::frmOptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules")}, {"TabsPerRow", 3}, {"TabHeight", 270}, {"TabIndex", 0}}},
         {"tabKeyControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 0}}},
         {"tabColorControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 1}}},
         {"tabTextControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 2}}},
         {"tabPictures", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 3}}},
         {"tabAdditionalSettings", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 4}}},
+        {"tabRules", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 5}}},
 
         // "Key Controls"
         {"cmdStartStopPeriodClock", -1, "CommandButton", "tabKeyControls", 360, 600, 1695, 495, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Start / Stop Contest Clock")}, {"TabIndex", 1}}},
@@ -98,6 +99,17 @@ const std::vector<ControlDesign>& OptionsDesign()
         // The entries are the languages' own names, filled in by the dialog.
         {"fraLanguage", -1, "CaptionFrame", "tabAdditionalSettings", 240, 2160, 2895, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Language:")}}},
         {"cmbLanguage", -1, "ComboBox", "fraLanguage", 120, 360, 2655, 315, {{"TabIndex", 40}}},
+
+        // "Rules"
+        {"fraRuleSet", -1, "CaptionFrame", "tabRules", 360, 720, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Rule set:")}}},
+        {"cmbRuleSet", -1, "ComboBox", "fraRuleSet", 120, 360, 2295, 315, {{"List", QT_TRANSLATE_NOOP("kv::frmOptions", "Classic|IJF 2018|IJF 2025")}, {"TabIndex", 30}}},
+        {"fraCategory", -1, "CaptionFrame", "tabRules", 3120, 720, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Category:")}}},
+        {"cmbCategory", -1, "ComboBox", "fraCategory", 120, 360, 2295, 315, {{"List", QT_TRANSLATE_NOOP("kv::frmOptions", "None|Seniors 4:00|U21 4:00|U18 4:00|U15 3:00|Veterans 3:00|Children 2:00")}, {"TabIndex", 31}}},
+        {"fraGoldenScoreLimit", -1, "CaptionFrame", "tabRules", 360, 1800, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Golden score limit:")}}},
+        {"cmbGoldenScoreLimit", -1, "ComboBox", "fraGoldenScoreLimit", 120, 360, 2295, 315, {{"List", QT_TRANSLATE_NOOP("kv::frmOptions", "Unlimited|1 minute|2 minutes|3 minutes|4 minutes|5 minutes|None")}, {"TabIndex", 32}}},
+        {"fraHolds", -1, "CaptionFrame", "tabRules", 3120, 1800, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Osaekomi:")}}},
+        {"chkScoreHolds", -1, "CheckBox", "fraHolds", 120, 360, 2295, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Score holds automatically")}, {"TabIndex", 33}}},
+        {"lblRulesNote", -1, "DialogLabel", "tabRules", 360, 2880, 5295, 1335, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.")}, {"FontName", "Arial"}, {"FontSize", 9.75}}},
 
         {"cmdOk", -1, "CommandButton", "", 1935, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Ok")}, {"TabIndex", 28}}},
         {"cmdCancel", -1, "CommandButton", "", 3255, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Cancel")}, {"TabIndex", 29}}},

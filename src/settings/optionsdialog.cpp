@@ -8,7 +8,23 @@ std::function<void()>& Runner()
     static std::function<void()> runner;
     return runner;
 }
+
+std::function<bool()>& UnderWayCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
 } // namespace
+
+void SetContestUnderWayCheck(std::function<bool()> check)
+{
+    UnderWayCheck() = std::move(check);
+}
+
+bool ContestUnderWay()
+{
+    return UnderWayCheck() && UnderWayCheck()();
+}
 
 void SetOptionsDialogRunner(std::function<void()> runner)
 {

@@ -12,4 +12,9 @@ void SetOptionsDialogRunner(std::function<void()> runner);
 // Runs the dialog; false (and nothing shown) while no dialog is installed.
 bool RunOptionsDialog();
 
+// Whether a contest is under way, asked by the dialog before it changes the
+// rule set. The scoreboard installs it; with none installed no contest is.
+void SetContestUnderWayCheck(std::function<bool()> check);
+bool ContestUnderWay();
+
 } // namespace kv

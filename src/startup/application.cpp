@@ -92,7 +92,7 @@ bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& failure) {
         Fail(QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        Fail(QStringLiteral("Unknown error"));
+        Fail(tr("Unknown error"));
     }
     return false;
 }
@@ -104,7 +104,7 @@ void KorvelinApplication::SetFailureHandler(FailureHandler handler)
 
 QString KorvelinApplication::FailureText(const QString& what)
 {
-    return QStringLiteral("Korvelin has met an unexpected error and must close.\n\n%1").arg(what);
+    return tr("Korvelin has met an unexpected error and must close.\n\n%1").arg(what);
 }
 
 void KorvelinApplication::Fail(const QString& what)

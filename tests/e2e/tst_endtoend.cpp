@@ -427,6 +427,7 @@ private slots:
 
     void splashClick_opensTheBoard();
     void fullContest_throughExpiryAndReset();
+    void ijf2025Contest_throughGoldenScore();
     void typedLength_data();
     void typedLength();
     void resize_toFullHdAndBack();
@@ -649,6 +650,91 @@ void TestEndToEnd::fullContest_throughExpiryAndReset()
     QVERIFY(program.IsRunning());
 }
 
+void TestEndToEnd::ijf2025Contest_throughGoldenScore()
+{
+    REQUIRE_SERVER();
+    std::unique_ptr<Listener> listener;
+    if (m_soundMissing.isEmpty()) {
+        listener = std::make_unique<Listener>(m_sound);
+        QVERIFY2(listener->Started(), "parec records nothing");
+    }
+    Korvelin program(m_home->path());
+    QDir().mkpath(QFileInfo(program.SettingsFile()).path());
+    {
+        QFile file(program.SettingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[RuleSettings]\nRuleSet=IJF 2025\n");
+    }
+    QVERIFY(program.StartBoard());
+    const auto caption = [&program] {
+        // The caption over the contest clock, as white pixels.
+        return ScreenImage().copy(program.Geometry().Area(2873, 1020, 3735, 495));
+    };
+    const auto winnerCaption = [&program](bool home) {
+        return CountColor(ScreenImage(), program.Geometry().Area(home ? 1680 : 6720, 3120, 1900, 615), White);
+    };
+    const auto winnerLit = [&program](bool home) {
+        const QPoint lamp = program.At((home ? 3960 : 8760) + 120 + 127, 3240 + 187);
+        return ColorDistance(ScreenImage().pixelColor(lamp), ScoreColor) < 60;
+    };
+    const QImage contestTime = caption();
+    QCOMPARE(winnerCaption(true), 0);
+    QCOMPARE(winnerCaption(false), 0);
+
+    // A two-second contest, a waza-ari each: level when time runs out.
+    const QPoint clock = program.At(3398 + 1342, 1500 + 570);
+    QVERIFY(Click(clock.x(), clock.y()));
+    QVERIFY(Type(QStringLiteral("0.02")));
+    QVERIFY(Tap(XK_Return));
+    QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("0:02"), WaitMs);
+    for (const bool home : { true, false }) {
+        LetDoubleClickPass();
+        const QPoint wazaAri = program.At((home ? 1260 : 6000) + 367, 3840 + 562);
+        QVERIFY(Click(wazaAri.x(), wazaAri.y()));
+        QVERIFY(Type(QStringLiteral("1")));
+        QTRY_COMPARE_WITH_TIMEOUT(program.Score(home, 'W'), QStringLiteral("1"), WaitMs);
+    }
+    const qsizetype beforeEnd = listener ? listener->Mark() : 0;
+    QVERIFY(Tap(XK_s));
+    QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("0:00"), WaitMs);
+    // Golden score: the caption changes, the buzzer sounds, nobody wins yet.
+    QTRY_VERIFY_WITH_TIMEOUT(caption() != contestTime, WaitMs);
+    if (listener)
+        QTRY_VERIFY_WITH_TIMEOUT(listener->HeardSince(beforeEnd), WaitMs);
+    QVERIFY(!winnerLit(true));
+    QVERIFY(!winnerLit(false));
+
+    // The next start runs the clock up from 0:00.
+    QVERIFY(Tap(XK_s));
+    QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("0:01"), WaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("0:02"), WaitMs);
+
+    // A yuko for Visitor is the first score: Visitor wins, the clock stops.
+    LetDoubleClickPass();
+    const qsizetype beforeYuko = listener ? listener->Mark() : 0;
+    const QPoint yuko = program.At(7080 + 367, 3840 + 562);
+    QVERIFY(Click(yuko.x(), yuko.y()));
+    QVERIFY(Type(QStringLiteral("1")));
+    QTRY_COMPARE_WITH_TIMEOUT(program.Score(false, 'Y'), QStringLiteral("1"), WaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(winnerLit(false), WaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(winnerCaption(false) > 50, WaitMs);
+    QVERIFY(!winnerLit(true));
+    QCOMPARE(winnerCaption(true), 0);
+    const QString atDecision = program.Clock();
+    if (listener)
+        QTRY_VERIFY_WITH_TIMEOUT(listener->HeardSince(beforeYuko), WaitMs);
+    else
+        qWarning("buzzer not listened to: %s", qPrintable(m_soundMissing));
+    QCOMPARE(program.Clock(), atDecision);
+
+    // The reset key clears it all: the typed length, no winner, the old caption.
+    QVERIFY(Tap(XK_r));
+    QTRY_COMPARE_WITH_TIMEOUT(program.Clock(), QStringLiteral("0:02"), WaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!winnerLit(false), WaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(caption() == contestTime, WaitMs);
+    QCOMPARE(program.Score(false, 'Y'), QStringLiteral("0"));
+}
+
 void TestEndToEnd::typedLength_data()
 {
     QTest::addColumn<QString>("typed");
@@ -840,6 +926,10 @@ void TestEndToEnd::splashClick_opensTheBoard()
     REQUIRE_SERVER();
 }
 void TestEndToEnd::fullContest_throughExpiryAndReset()
+{
+    REQUIRE_SERVER();
+}
+void TestEndToEnd::ijf2025Contest_throughGoldenScore()
 {
     REQUIRE_SERVER();
 }

@@ -104,13 +104,17 @@ void TestHelpWindow::load_data()
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<bool>("folderInstead");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("missing file") << QByteArray() << false << MissingHelpText();
+    const QString moved
+        = u"Help file has been moved from its normal location.  Please reinstall the program."_s;
+    QTest::newRow("missing file") << QByteArray() << false << moved;
     QTest::newRow("rich text") << QByteArray(R"({\rtf1 Welcome to {\b Korvelin}\par Keys})") << false
                                << u"Welcome to Korvelin\nKeys"_s;
     QTest::newRow("damaged rich text shows what was read")
         << QByteArray(R"({\rtf1 Welcome{\b to)") << false << u"Welcometo"_s;
-    QTest::newRow("not rich text") << QByteArray("MZ\x90\x00\x03junk", 9) << false << UnreadableHelpText();
-    QTest::newRow("a folder of that name") << QByteArray() << true << UnreadableHelpText();
+    QTest::newRow("not rich text") << QByteArray("MZ\x90\x00\x03junk", 9) << false
+                                   << u"Help file cannot be read.  Please reinstall the program."_s;
+    // Only a file is the help file: a folder in its place means it has gone.
+    QTest::newRow("a folder of that name") << QByteArray() << true << moved;
 }
 
 void TestHelpWindow::load()

@@ -14,6 +14,8 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <climits>
@@ -81,19 +83,27 @@ QStringList Problems(const Form& form)
             const QPushButton* push = button->Button();
             add(TooSmall(button, push->font()));
             const QFontMetrics metrics(push->font());
+            // What the style leaves for the text in the control's width.
+            QStyleOptionButton style;
+            style.initFrom(push);
+            const int room = button->width()
+                - qMax(8,
+                    push->style()
+                        ->sizeFromContents(QStyle::CT_PushButton, &style, QSize(0, 0), push)
+                        .width());
             const QStringList lines = push->text().split(u'\n');
             for (const QString& line : lines) {
-                if (metrics.horizontalAdvance(Plain(line)) > push->width() - 6)
+                if (metrics.horizontalAdvance(Plain(line)) > room)
                     problems << QStringLiteral("%1 line \"%2\" is %3 px in %4")
                                     .arg(Name(button), line)
                                     .arg(metrics.horizontalAdvance(Plain(line)))
-                                    .arg(push->width() - 6);
+                                    .arg(room);
             }
-            if (int(lines.size()) * metrics.height() > push->height())
+            if (int(lines.size()) * metrics.height() > button->height())
                 problems << QStringLiteral("%1: %2 lines in %3 px")
                                 .arg(Name(button))
                                 .arg(lines.size())
-                                .arg(push->height());
+                                .arg(button->height());
         } else if (auto* option = qobject_cast<OptionButton*>(object)) {
             add(TooSmall(option, option->Button()->font()));
             if (option->Button()->sizeHint().width() > option->width())

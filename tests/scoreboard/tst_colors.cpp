@@ -312,19 +312,18 @@ void TestColors::formColours_everyControlByKind()
 void TestColors::setLedColors_controlArray()
 {
     const auto form = SmallForm();
-    BoardSettings.LEDBack = 0x050505;
     auto* first = form->ControlAs<NumberLED>(QStringLiteral("nledPair"), 0);
     auto* second = form->ControlAs<NumberLED>(QStringLiteral("nledPair"), 1);
     auto* single = form->ControlAs<NumberLED>(QStringLiteral("nledSingle"));
     QVERIFY(first && second && single);
     single->SetLitColor(Sentinel);
-    SetLedColors(*form, QStringLiteral("nledPair"), 0x123456);
+    SetLedColors(*form, QStringLiteral("nledPair"), 0x123456, 0x050505);
     QCOMPARE(first->LitColor(), 0x123456);
     QCOMPARE(second->LitColor(), 0x123456);
     QCOMPARE(first->BackColor(), 0x050505);
     QCOMPARE(second->BackColor(), 0x050505);
     QCOMPARE(single->LitColor(), Sentinel);
-    SetLedColors(*form, QStringLiteral("nledSingle"), 0x654321);
+    SetLedColors(*form, QStringLiteral("nledSingle"), 0x654321, 0x050505);
     QCOMPARE(single->LitColor(), 0x654321);
     QCOMPARE(single->BackColor(), 0x050505);
     QCOMPARE(first->LitColor(), 0x123456);
@@ -333,8 +332,6 @@ void TestColors::setLedColors_controlArray()
 void TestColors::applyBoardColors_excludesWholeArray()
 {
     const auto form = SmallForm();
-    BoardSettings.BorderColor = 0x0A0B0C;
-    BoardSettings.FormBack = 0x010203;
     auto* first = form->ControlAs<Label>(QStringLiteral("lblPair"), 0);
     auto* second = form->ControlAs<Label>(QStringLiteral("lblPair"), 1);
     auto* other = form->ControlAs<Label>(QStringLiteral("lblOther"));
@@ -342,7 +339,8 @@ void TestColors::applyBoardColors_excludesWholeArray()
         label->SetForeColor(Sentinel);
     // Listing one element's name excludes both; a name that merely contains
     // another's is no exclusion.
-    ApplyBoardColors(*form, { first->objectName(), QStringLiteral("lblOth") });
+    ApplyBoardColors(*form, { first->objectName(), QStringLiteral("lblOth") },
+        { .FormBack = 0x010203, .LEDBack = 0x050505, .BorderColor = 0x0A0B0C });
     QCOMPARE(first->ForeColor(), Sentinel);
     QCOMPARE(second->ForeColor(), Sentinel);
     QCOMPARE(other->ForeColor(), 0x0A0B0C);

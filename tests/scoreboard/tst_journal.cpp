@@ -78,6 +78,8 @@ private slots:
     void restoredBoard_showsTheContest();
     void badJournal_data();
     void badJournal();
+    void journalWithoutRules_isClassicInRegularTime();
+    void restoredGoldenScore_goesOnCountingUp();
     void badJournal_neverOverwritesAnEarlierOne();
     void startState_leavesNoJournal_data();
     void startState_leavesNoJournal();
@@ -144,6 +146,16 @@ void TestJournal::roundTrip_data()
         s.HoldHomeTime = Fixed4::FromSeconds(12);
         s.TimePin = 37;
         s.DelayPlayBuzzerPeriod = true;
+    });
+    QTest::newRow("RuleSet") << With([](auto& s) {
+        s.RuleSet = QStringLiteral("IJF 2025");
+        s.PenaltySH = 2;
+    });
+    QTest::newRow("GoldenScore past the longest contest length") << With([](auto& s) {
+        s.RuleSet = QStringLiteral("IJF 2018");
+        s.GoldenScore = true;
+        s.PeriodTime = Fixed4::FromRaw(7005000);
+        s.Winner = 2;
     });
 }
 
@@ -241,6 +253,86 @@ void TestJournal::badJournal_data()
     QTest::newRow("PeriodLength 600") << Edited("PeriodLength", "600") << int(Kind::OutOfRange);
     QTest::newRow("tkPeriod negative") << Edited("tkPeriod", "-1") << int(Kind::OutOfRange);
     QTest::newRow("tkHoldHome huge") << Edited("tkHoldHome", "1e300") << int(Kind::OutOfRange);
+    QTest::newRow("RuleSet unknown") << Edited("RuleSet", "\"IJF 2099\"") << int(Kind::OutOfRange);
+    QTest::newRow("RuleSet a number") << Edited("RuleSet", "2025") << int(Kind::Damaged);
+    QTest::newRow("GoldenScore a number") << Edited("GoldenScore", "1") << int(Kind::Damaged);
+    QTest::newRow("tkPeriod 600 in regular time") << Edited("tkPeriod", "600") << int(Kind::OutOfRange);
+}
+
+void TestJournal::journalWithoutRules_isClassicInRegularTime()
+{
+    // A journal as the board wrote it before it knew rule sets.
+    const QByteArray older = R"({
+    "DelayPlayBuzzerPeriod": false,
+    "Format": "Korvelin contest journal",
+    "Ippon": 0,
+    "MedHome": 0,
+    "MedVisitor": 0,
+    "PenaltySH": 1,
+    "PenaltySV": 0,
+    "PeriodLength": 240,
+    "PlayedBuzzerPeriod": false,
+    "Saved": "2025-03-01T10:00:00Z",
+    "TimePin": 38,
+    "Version": 1,
+    "Winner": 0,
+    "nledWHome": 1,
+    "nledWVisitor": 0,
+    "nledYHome": 0,
+    "nledYVisitor": 2,
+    "tkHoldHome": 0,
+    "tkHoldHomeRunning": false,
+    "tkHoldVisitor": 0,
+    "tkHoldVisitorRunning": false,
+    "tkPeriod": 100.5,
+    "tkPeriodRunning": true
+}
+)";
+    const JournalReading reading = ParseJournal(older);
+    QCOMPARE(int(reading.What), int(JournalReading::Kind::Contest));
+    QCOMPARE(reading.Snapshot.RuleSet, QStringLiteral("Classic"));
+    QVERIFY(!reading.Snapshot.GoldenScore);
+
+    // Restored on a board set to IJF 2025, the contest goes on as Classic.
+    QVERIFY(WriteAll(JournalFile(), older));
+    kv::test::FakeClock clock;
+    kv::test::FakeWavePlayer player;
+    BoardSettings = DefaultBoardSettings();
+    BoardSettings.RuleSet = QStringLiteral("IJF 2025");
+    frmScoreboard form;
+    form.Load();
+    QCOMPARE(BoardSettings.RuleSet, QStringLiteral("Classic"));
+    QVERIFY(!form.GoldenScore);
+    QCOMPARE(form.tledPeriod->Caption(), 101.0f);
+    QVERIFY(form.shpHomeS[4]->Visible());
+    QCOMPARE(form.nledYVisitor->Value(), 2);
+}
+
+void TestJournal::restoredGoldenScore_goesOnCountingUp()
+{
+    ContestSnapshot s;
+    s.RuleSet = QStringLiteral("IJF 2025");
+    s.GoldenScore = true;
+    s.PeriodLength = Fixed4::FromSeconds(240);
+    s.PeriodTime = Fixed4::FromSeconds(75);
+    s.PeriodRunning = true;
+    s.WHome = 1;
+    s.WVisitor = 1;
+    QVERIFY(ContestJournal(JournalFile()).Write(s));
+    Board board;
+    QCOMPARE(BoardSettings.RuleSet, QStringLiteral("IJF 2025"));
+    QVERIFY(board->GoldenScore);
+    QCOMPARE(board->Label25->Caption(), QStringLiteral("GOLDEN SCORE"));
+    QCOMPARE(board->tledPeriod->Caption(), 75.0f);
+    QVERIFY(!board->tkPeriod->Running());
+    QTest::keyClick(board->tledPeriod, Qt::Key_S);
+    board.Advance(2'000);
+    QCOMPARE(board->tledPeriod->Caption(), 77.0f);
+    // The first score still decides.
+    board->nledYVisitor->setFocus();
+    QTest::keyClick(board->nledYVisitor, Qt::Key_1);
+    QCOMPARE(board->Winner, qint16(2));
+    QVERIFY(!board->tkPeriod->Running());
 }
 
 void TestJournal::badJournal()

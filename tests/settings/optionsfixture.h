@@ -8,12 +8,16 @@
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kv::test {
@@ -38,19 +42,87 @@ private:
     QTemporaryDir m_folder;
 };
 
-// Runs action once a window of type T is the active modal one, from within
-// the modal loop that shows it.
-template <typename T> void WhenModal(std::function<void(T&)> action, int triesLeft = 500)
+// Where the modal helper reports a window that never came or was left
+// open: the running test fails with the message, unless a test of the helper
+// itself puts its own sink.
+inline std::function<void(const QString&)>& ModalFailureSink()
 {
-    QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-            window && window->isVisible()) {
-            action(*window);
+    static std::function<void(const QString&)> sink;
+    return sink;
+}
+
+inline void ReportModalFailure(const QString& message)
+{
+    if (ModalFailureSink())
+        ModalFailureSink()(message);
+    else
+        QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
+
+// A window's name for the messages: its design name and caption.
+inline QString DescribeWindow(const QWidget& window)
+{
+    return QStringLiteral("%1 \"%2\"").arg(window.objectName(), window.windowTitle());
+}
+
+// Runs action once a window of type T is the active modal one, from within
+// the modal loop that shows it. The action is expected to end with the window
+// closed: one still open shortly after is reported and closed, so that the
+// modal loop ends and the test fails at once instead of hanging. A window
+// that never comes is reported too.
+inline constexpr int ModalPollMs = 10;
+inline constexpr int ModalComeWithinMs = 10000;
+inline constexpr int ModalCloseWithinMs = 2000;
+
+template <typename T> void WhenModal(std::function<void(T&)> action)
+{
+    struct Watch
+    {
+        std::function<void(T&)> Action;
+        QDeadlineTimer Deadline;
+        QPointer<T> Window;
+        QString Name;
+    };
+    auto watch = std::make_shared<Watch>();
+    watch->Deadline.setRemainingTime(ModalComeWithinMs);
+    watch->Action = std::move(action);
+    auto poll = std::make_shared<std::function<void()>>();
+    // The callback holds the watch; the function object holds itself only
+    // through a weak reference.
+    std::weak_ptr<std::function<void()>> weakPoll = poll;
+    *poll = [watch, weakPoll] {
+        const auto again = [weakPoll] {
+            if (const auto next = weakPoll.lock())
+                QTimer::singleShot(ModalPollMs, qApp, [next] { (*next)(); });
+        };
+        if (!watch->Window) {
+            if (!watch->Name.isEmpty())
+                return; // closed, and deleted: done
+            auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (window && window->isVisible()) {
+                watch->Window = window;
+                watch->Name = DescribeWindow(*window);
+                watch->Action(*window);
+                watch->Deadline.setRemainingTime(ModalCloseWithinMs);
+            } else if (watch->Deadline.hasExpired()) {
+                ReportModalFailure(QStringLiteral("No %1 window became the active modal window")
+                                       .arg(QString::fromLatin1(T::staticMetaObject.className())));
+                return;
+            }
+            again();
             return;
         }
-        if (triesLeft > 0)
-            WhenModal<T>(action, triesLeft - 1);
-    });
+        if (!watch->Window->isVisible())
+            return; // closed: done
+        if (watch->Deadline.hasExpired()) {
+            ReportModalFailure(QStringLiteral("%1 was left open by the test's action").arg(watch->Name));
+            watch->Window->close();
+            return;
+        }
+        again();
+    };
+    // The pending timer keeps the function alive between polls.
+    QTimer::singleShot(ModalPollMs, qApp, [poll] { (*poll)(); });
 }
 
 } // namespace kv::test

@@ -7,6 +7,7 @@
 #include "settings/frmoptions.h"
 #include "settings/modgrabkeys.h"
 
+#include <QRectF>
 #include <QTest>
 
 using namespace kv;
@@ -20,6 +21,9 @@ class TestKeyChooser : public QObject
 
 private slots:
     void keyCodeToStr_allCodes();
+    void design_data();
+    void design();
+    void modalHelper_closesWindowLeftOpenAndSaysWhich();
     void accepts_data();
     void accepts();
     void window_data();
@@ -66,6 +70,65 @@ void TestKeyChooser::keyCodeToStr_allCodes()
     // Codes outside the byte range have no name either.
     QCOMPARE(KeyCodeToStr(-1), QString());
     QCOMPARE(KeyCodeToStr(256 + 'A'), QString());
+}
+
+void TestKeyChooser::design_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRectF>("place");
+    QTest::addColumn<QVariantMap>("more");
+    QTest::newRow("lblChoose") << "lblChoose" << QRectF(120, 120, 4335, 855)
+                               << QVariantMap { { "FontName", "Times New Roman" }, { "FontSize", 18.0 } };
+    QTest::newRow("lblUsed") << "lblUsed" << QRectF(60, 1080, 4575, 1215)
+                             << QVariantMap {
+                                    { "Caption",
+                                        "This is not a valid key, please choose another or close this "
+                                        "window to return." },
+                                    { "FontName", "Arial" }, { "FontSize", 18.0 }, { "ForeColor", 0x0000FF },
+                                    { "Alignment", 2 }, { "Visible", false }
+                                };
+}
+
+void TestKeyChooser::design()
+{
+    QFETCH(QString, name);
+    QFETCH(QRectF, place);
+    QFETCH(QVariantMap, more);
+    frmChooseKey chooser({ 83, 82, 66 });
+    QCOMPARE(chooser.windowTitle(), QStringLiteral("Choose Key"));
+    QCOMPARE(chooser.ScaleWidth(), 4680.0);
+    QCOMPARE(chooser.ScaleHeight(), 2415.0);
+    QVERIFY(!(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    // Nothing on it takes the focus, so every key reaches the window.
+    for (const QWidget* child : chooser.findChildren<QWidget*>())
+        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    const auto* label = chooser.ControlAs<DialogLabel>(name);
+    QVERIFY(label);
+    QCOMPARE(label->parentWidget(), &chooser);
+    QCOMPARE((QRectF(label->Left(), label->Top(), label->Width(), label->Height())), place);
+    const QRect pixels = label->geometry();
+    QCOMPARE(pixels,
+        QRect(qRound(place.left() / 15), qRound(place.top() / 15), qRound(place.width() / 15),
+            qRound(place.height() / 15)));
+    for (auto it = more.cbegin(); it != more.cend(); ++it)
+        QCOMPARE(label->property(qPrintable(it.key())), it.value());
+}
+
+void TestKeyChooser::modalHelper_closesWindowLeftOpenAndSaysWhich()
+{
+    FakeDialogs dialogs;
+    ChooseKeyAction = QStringLiteral("sound the buzzer");
+    ChooseKeyCurrent = 66;
+    QStringList reported;
+    kv::test::ModalFailureSink() = [&reported](const QString& message) { reported << message; };
+    // A refused key leaves the chooser open: the helper closes it and says so.
+    WhenModal<frmChooseKey>([](frmChooseKey& chooser) { QTest::keyClick(&chooser, Qt::Key_Space); });
+    ShowChooseKey({ 83, 82, 66 }, nullptr);
+    kv::test::ModalFailureSink() = {};
+    QCOMPARE(reported,
+        QStringList { QStringLiteral("frmChooseKey \"Choose Key\" was left open by the test's action") });
+    QCOMPARE(ChooseKeyResult, QStringLiteral("0"));
+    QCOMPARE(dialogs.beeps, 1);
 }
 
 void TestKeyChooser::accepts_data()

@@ -6,6 +6,7 @@
 #include "display/dialogcontrols.h"
 #include "display/leds.h"
 #include "optionsfixture.h"
+#include "settings/frmchoosekey.h"
 #include "settings/frmoptions.h"
 
 #include <QClipboard>
@@ -13,7 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -120,7 +123,16 @@ private slots:
     void resetKeys();
     void numLockModes_onOk_data();
     void numLockModes_onOk();
-    void colourDialog_opensOnBoxAndCancelKeepsIt();
+    void window_design();
+    void design_data();
+    void design();
+    void tabOrder_data();
+    void tabOrder();
+    void colourButtons_data();
+    void colourButtons();
+    void colourDialog_opensOnLastChosenAndCancelKeepsBox();
+    void enterHeldAfterChoosingEnter_doesNotPressOk_data();
+    void enterHeldAfterChoosingEnter_doesNotPressOk();
     void widthScrollBar_showsValueWithinRange();
     void buzzerCaption_data();
     void buzzerCaption();
@@ -134,6 +146,7 @@ private slots:
     void textBoxes_stopAtLimit_data();
     void textBoxes_stopAtLimit();
     void textBox_keepsLongerStoredText();
+    void textBox_shortenedStoredTextCannotGrowPastLimit();
     void saveFails_reportedAndKeptForThisRun();
 };
 
@@ -367,29 +380,363 @@ void TestOptions::numLockModes_onOk()
     QCOMPARE(calls.join(u','), forced);
 }
 
-void TestOptions::colourDialog_opensOnBoxAndCancelKeepsIt()
+void TestOptions::window_design()
+{
+    FakeDialogs dialogs;
+    frmOptions options;
+    QCOMPARE(options.windowTitle(), QStringLiteral("Options"));
+    QCOMPARE(options.ScaleWidth(), 6270.0);
+    QCOMPARE(options.ScaleHeight(), 6000.0);
+    QVERIFY(!(options.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(options.minimumSize(), options.maximumSize());
+    const auto* tabs = options.ControlAs<TabControl>(QStringLiteral("SSTab1"));
+    QVERIFY(tabs);
+    QCOMPARE((QList<double> { tabs->Left(), tabs->Top(), tabs->Width(), tabs->Height() }),
+        (QList<double> { 120, 120, 6015, 5295 }));
+    QCOMPARE(tabs->Captions().mid(0, 5),
+        (QStringList {
+            "Key Controls", "Color Controls", "Text Controls", "Pictures", "Additional Settings" }));
+    // Enter presses OK, Escape Cancel.
+    QCOMPARE(options.DefaultButton(), options.ControlAs<CommandButton>(QStringLiteral("cmdOk")));
+    QCOMPARE(options.CancelButton(), options.ControlAs<CommandButton>(QStringLiteral("cmdCancel")));
+}
+
+void TestOptions::design_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tab"); // caption of the tab it lies on; empty: on the form
+    QTest::addColumn<QString>("container"); // the frame or box holding it; empty: the tab page or form
+    QTest::addColumn<QString>("caption"); // null: not checked
+    QTest::addColumn<QRectF>("place"); // twips; a width or height of 0 is not checked
+    QTest::addColumn<QVariantMap>("more");
+    const QString keys = QStringLiteral("Key Controls");
+    const QString colours = QStringLiteral("Color Controls");
+    const QString texts = QStringLiteral("Text Controls");
+    const QString pictures = QStringLiteral("Pictures");
+    const QString extra = QStringLiteral("Additional Settings");
+    const QString none;
+    const QVariantMap framed { { "BorderStyle", 1 }, { "Alignment", 2 } };
+    const auto row = [](const char* name, const QString& tab, const char* container, const QString& caption,
+                         QRectF place, const QVariantMap& more = {}) {
+        QTest::newRow(name) << name << tab << container << caption << place << more;
+    };
+    row("cmdStartStopPeriodClock", keys, "", "Start / Stop Contest Clock", { 360, 600, 1695, 495 });
+    row("lblStartStopPeriodClock", keys, "", none, { 2040, 660, 1335, 375 }, framed);
+    row("cmdResetPeriodClock", keys, "", "Reset Contest", { 360, 1320, 1695, 495 });
+    row("lblResetPeriodClock", keys, "", none, { 2040, 1380, 1335, 375 }, framed);
+    row("cmdClearKey", keys, "", "# Clear Key", { 360, 2040, 1695, 495 }, { { "Visible", false } });
+    row("lblClear", keys, "", none, { 2040, 2100, 1335, 375 },
+        { { "Visible", false }, { "BorderStyle", 1 } });
+    row("Frame9", keys, "", "Numlock Options:", { 3720, 720, 1935, 1455 });
+    row("optNormal", keys, "Frame9", "Normal Mode", { 120, 240, 1695, 375 });
+    row("optKeepOn", keys, "Frame9", "Keep Numlock On", { 120, 600, 1695, 375 });
+    row("optKeepOff", keys, "Frame9", "Keep Numlock Off", { 120, 960, 1695, 375 });
+    row("cmdResetKeys", keys, "", "Reset Keys", { 4440, 4320, 1215, 375 });
+
+    const struct
+    {
+        const char* frame;
+        const char* caption;
+        double left;
+        double top;
+        const char* box;
+        const char* button;
+    } colourFrames[] = {
+        { "frmBackColor", "Back Color:", 360, 720, "picBackC", "cmdBackC" },
+        { "fraLedBack", "LED Background:", 2160, 720, "picLEDB", "cmdLEDB" },
+        { "frmBorderColor", "Border Color:", 3960, 720, "picBorderC", "cmdBorderC" },
+        { "frmScoreColor", "Score Color:", 360, 1920, "picScoreC", "cmdScoreC" },
+        { "frmHoldColor", "Hold Color:", 2160, 1920, "picHoldC", "cmdHoldC" },
+        { "fraTimeFore", "Time Color:", 3960, 1920, "picTimeC", "cmdTimeC" },
+    };
+    for (const auto& frame : colourFrames) {
+        row(frame.frame, colours, "", frame.caption, { frame.left, frame.top, 1695, 735 });
+        row(frame.box, colours, frame.frame, none, { 120, 240, 615, 375 });
+        row(frame.button, colours, frame.frame, "Change", { 840, 240, 735, 375 });
+    }
+    row("fraLedSelected", colours, "", "LED Selected", { 2160, 3000, 1695, 1095 });
+    row("picLedSelected", colours, "fraLedSelected", none, { 120, 240, 615, 375 });
+    row("cmdLedSelected", colours, "fraLedSelected", "Change", { 840, 240, 735, 375 });
+    row("lblLEDSelectedWidth", colours, "fraLedSelected", "Width:", { 120, 720, 615, 255 },
+        { { "Alignment", 1 } });
+    row("lblLEDSelectedWidthValue", colours, "fraLedSelected", "0", { 840, 720, 375, 255 },
+        { { "BorderStyle", 1 }, { "BackColor", 0xFFFFFF } });
+    row("scrLEDSelectedWidth", colours, "fraLedSelected", none, { 1200, 720, 255, 255 },
+        { { "Min", 0 }, { "Max", 5 }, { "SmallChange", 1 } });
+    row("cmdResetColors", colours, "", "Reset Colors", { 4440, 4320, 1215, 375 });
+
+    const QVariantMap frameFont { { "FontName", "Arial" }, { "FontSize", 12.0 } };
+    const auto textBox = [](int longest) {
+        return QVariantMap { { "FontName", "Arial" }, { "FontSize", 15.75 }, { "Alignment", 2 },
+            { "MaxLength", longest } };
+    };
+    row("Frame10", texts, "", "Board Name:", { 645, 660, 4815, 975 }, frameFont);
+    row("txtTitleText", texts, "Frame10", none, { 120, 360, 4575, 435 }, textBox(25));
+    row("Frame1", texts, "", "Home Name:", { 645, 1800, 4815, 975 }, frameFont);
+    row("txtHomeText", texts, "Frame1", none, { 120, 360, 4575, 435 }, textBox(20));
+    row("Frame2", texts, "", "Visitor Name:", { 645, 3000, 4815, 975 }, frameFont);
+    row("txtVisitorText", texts, "Frame2", none, { 120, 360, 4575, 435 }, textBox(20));
+
+    row("Frame3", pictures, "", "Home Picture", { 360, 660, 2415, 1575 });
+    row("picHomePicPreviewCon", pictures, "Frame3", none, { 120, 240, 1215, 1215 });
+    row("imgHomePicPreview", pictures, "picHomePicPreviewCon", none, { 0, 0, 900, 900 });
+    row("cmdChangeHomePic", pictures, "Frame3", "Change", { 1440, 360, 855, 375 });
+    row("cmdClearHomePic", pictures, "Frame3", "Clear", { 1440, 840, 855, 375 });
+    row("Frame4", pictures, "", "Visitor Picture", { 3120, 660, 2415, 1575 });
+    row("picVisitorPicPreviewCon", pictures, "Frame4", none, { 120, 240, 1215, 1215 });
+    row("imgVisitorPicPreview", pictures, "picVisitorPicPreviewCon", none, { 0, 0, 900, 900 });
+    row("cmdChangeVisitorPic", pictures, "Frame4", "Change", { 1440, 360, 855, 375 });
+    row("cmdClearVisitorPic", pictures, "Frame4", "Clear", { 1440, 840, 855, 375 });
+    row("Frame6", pictures, "", "Digit Type:", { 1928, 2640, 2415, 1575 });
+    // The list's height is its own; the preview's extent follows its digit.
+    row("cmbLedType", pictures, "Frame6", none, { 120, 600, 1335, 0 }, { { "List", "Lines|Dots" } });
+    row("Label1", pictures, "Frame6", "Preview:", { 1440, 240, 855, 255 }, { { "Alignment", 2 } });
+    row("pledPreview", pictures, "Frame6", none, { 1560, 480, 0, 0 });
+
+    row("Frame11", extra, "", "Buzzer sound:", { 240, 600, 5535, 1335 });
+    row("lblBFile", extra, "Frame11", "buzzer.wav", { 120, 360, 5295, 375 },
+        { { "BorderStyle", 1 }, { "FontName", "Arial" }, { "FontSize", 9.75 } });
+    row("cmdBuzzerSoundChange", extra, "Frame11", "Change Sound ...", { 120, 720, 1455, 495 });
+    row("cmdBuzzerSoundNone", extra, "Frame11", "No Sound", { 1680, 720, 975, 495 });
+    row("cmdBuzzerKey", extra, "Frame11", "Select Sound Key", { 2760, 720, 1335, 495 });
+    row("lblBuzzerKey", extra, "Frame11", none, { 4080, 780, 1335, 375 }, framed);
+
+    row("cmdOk", none, "", "&Ok", { 1935, 5520, 1080, 375 });
+    row("cmdCancel", none, "", "&Cancel", { 3255, 5520, 1080, 375 });
+}
+
+void TestOptions::design()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tab);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRectF, place);
+    QFETCH(QVariantMap, more);
+    FakeDialogs dialogs;
+    frmOptions options;
+    auto* control = options.ControlAs<kv::Control>(name);
+    QVERIFY2(control, "no such control");
+
+    // Where it lies: the frame or box, the tab page, the form.
+    QWidget* parent = control->parentWidget();
+    if (!container.isEmpty()) {
+        QCOMPARE(parent->objectName(), container);
+        while (parent && !qobject_cast<TabPage*>(parent) && parent != &options)
+            parent = parent->parentWidget();
+    }
+    if (tab.isEmpty()) {
+        QCOMPARE(parent, &options);
+    } else {
+        const auto* page = qobject_cast<TabPage*>(parent);
+        QVERIFY2(page, "not on a tab page");
+        QCOMPARE(options.SSTab1->Captions().value(page->TabNumber()), tab);
+    }
+
+    // The caption as designed; a button may break it over two lines, so
+    // that each line leaves the button's edges free.
+    if (!caption.isNull())
+        QCOMPARE(control->property("Caption").toString().replace(u'\n', u' '), caption);
+    if (const auto* button = qobject_cast<CommandButton*>(control)) {
+        const QFontMetrics metrics(button->Button()->font());
+        const QStringList lines = button->Caption().split(u'\n');
+        QVERIFY(lines.size() <= 2);
+        for (const QString& line : lines)
+            QVERIFY2(metrics.horizontalAdvance(line) <= qRound(place.width() / 15) - 8, qPrintable(line));
+    }
+
+    // The place in twips, and on the screen to the pixel (15 twips).
+    const QRect pixels = control->geometry();
+    QCOMPARE(control->Left(), place.left());
+    QCOMPARE(control->Top(), place.top());
+    QVERIFY(qAbs(pixels.x() * 15 - place.left()) < 15);
+    QVERIFY(qAbs(pixels.y() * 15 - place.top()) < 15);
+    if (place.width() > 0) {
+        QCOMPARE(control->Width(), place.width());
+        QVERIFY(qAbs(pixels.width() * 15 - place.width()) < 15);
+    }
+    if (place.height() > 0) {
+        QCOMPARE(control->Height(), place.height());
+        QVERIFY(qAbs(pixels.height() * 15 - place.height()) < 15);
+    }
+    for (auto it = more.cbegin(); it != more.cend(); ++it)
+        QCOMPARE(control->property(qPrintable(it.key())), it.value());
+}
+
+void TestOptions::tabOrder_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("order");
+    // Reading order on each tab, then OK and Cancel; hidden controls are passed over.
+    QTest::newRow("Key Controls") << 0
+                                  << QStringList { "cmdStartStopPeriodClock", "cmdResetPeriodClock",
+                                         "optNormal", "cmdResetKeys", "cmdOk", "cmdCancel" };
+    QTest::newRow("Color Controls") << 1
+                                    << QStringList { "cmdBackC", "cmdLEDB", "cmdBorderC", "cmdScoreC",
+                                           "cmdHoldC", "cmdTimeC", "cmdLedSelected", "scrLEDSelectedWidth",
+                                           "cmdResetColors", "cmdOk", "cmdCancel" };
+    QTest::newRow("Text Controls") << 2
+                                   << QStringList { "txtTitleText", "txtHomeText", "txtVisitorText", "cmdOk",
+                                          "cmdCancel" };
+    QTest::newRow("Pictures") << 3
+                              << QStringList { "cmdChangeHomePic", "cmdClearHomePic", "cmdChangeVisitorPic",
+                                     "cmdClearVisitorPic", "cmbLedType", "cmdOk", "cmdCancel" };
+    QTest::newRow("Additional Settings")
+        << 4
+        << QStringList { "cmdBuzzerSoundChange", "cmdBuzzerSoundNone", "cmdBuzzerKey", "cmdOk", "cmdCancel" };
+}
+
+void TestOptions::tabOrder()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, order);
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    options.show();
+    options.SSTab1->SetTab(tab);
+    options.cmdCancel->setFocus();
+    // One round of Tab from Cancel back to it, by design name. Controls of
+    // other tabs, and any that come later, may lie in between.
+    QStringList walked;
+    for (int step = 0; step < 60; ++step) {
+        QTest::keyClick(options.focusWidget(), Qt::Key_Tab);
+        QWidget* at = options.focusWidget();
+        while (at && !qobject_cast<kv::Control*>(at))
+            at = at->parentWidget();
+        QVERIFY(at);
+        walked << at->objectName();
+        if (at == options.cmdCancel)
+            break;
+    }
+    QStringList seen;
+    for (const QString& name : std::as_const(walked)) {
+        if (order.contains(name))
+            seen << name;
+    }
+    QCOMPARE(seen, order);
+}
+
+void TestOptions::colourButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Back Color") << "cmdBackC"
+                                << "picBackC"
+                                << "FormBack";
+    QTest::newRow("LED Background") << "cmdLEDB"
+                                    << "picLEDB"
+                                    << "LEDBack";
+    QTest::newRow("Border Color") << "cmdBorderC"
+                                  << "picBorderC"
+                                  << "BorderColor";
+    QTest::newRow("Score Color") << "cmdScoreC"
+                                 << "picScoreC"
+                                 << "ScoreColor";
+    QTest::newRow("Hold Color") << "cmdHoldC"
+                                << "picHoldC"
+                                << "HoldColor";
+    QTest::newRow("Time Color") << "cmdTimeC"
+                                << "picTimeC"
+                                << "TimeColor";
+    QTest::newRow("LED Selected") << "cmdLedSelected"
+                                  << "picLedSelected"
+                                  << "LEDSelected";
+}
+
+void TestOptions::colourButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, box);
+    QFETCH(QString, key);
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    const QStringList boxes
+        = { "picBackC", "picLEDB", "picBorderC", "picScoreC", "picHoldC", "picTimeC", "picLedSelected" };
+    QHash<QString, int> before;
+    for (const QString& name : boxes)
+        before.insert(name, options.ControlAs<ColorBox>(name)->BackColor());
+    dialogs.colours = { 0x123456 };
+    emit options.ControlAs<kv::Control>(button)->Click();
+    QCOMPARE(dialogs.colourStarts.size(), 1);
+    for (const QString& name : boxes)
+        QCOMPARE(options.ControlAs<ColorBox>(name)->BackColor(), name == box ? 0x123456 : before.value(name));
+    options.cmdOk_Click();
+    QCOMPARE(store.Read("ColorSettings", qPrintable(key)), QStringLiteral("1193046"));
+}
+
+void TestOptions::colourDialog_opensOnLastChosenAndCancelKeepsBox()
 {
     TestStore store;
     FakeDialogs dialogs;
     frmOptions options;
     options.Load();
+    // The dialog is not given the box's colour: it opens on black first,
+    // then on the colour it last returned in this opening.
     dialogs.colours = { 0x00AA00, std::nullopt };
     emit options.cmdScoreC->Click();
     QCOMPARE(options.picScoreC->BackColor(), 0x00AA00);
-    // Cancelled: the box keeps its colour, and the dialog opened on it.
-    emit options.cmdScoreC->Click();
-    QCOMPARE(options.picScoreC->BackColor(), 0x00AA00);
-    QCOMPARE(dialogs.colourStarts, (QList<qint32> { 49152, 0x00AA00 }));
-    // Another box's dialog opens on that box's own colour.
+    // Cancelled: the box keeps its colour.
     emit options.cmdTimeC->Click();
-    QCOMPARE(dialogs.colourStarts.last(), 33023);
     QCOMPARE(options.picTimeC->BackColor(), 33023);
+    emit options.cmdHoldC->Click();
+    QCOMPARE(dialogs.colourStarts, (QList<qint32> { 0, 0x00AA00, 0x00AA00 }));
+    QCOMPARE(options.picHoldC->BackColor(), 255);
+    // A new opening starts on black again.
+    frmOptions again;
+    again.Load();
+    emit again.cmdBorderC->Click();
+    QCOMPARE(dialogs.colourStarts.last(), 0);
     // OK copies the box's colour and writes it; an empty name is saved too.
     options.txtVisitorText->SetText(QString());
     options.cmdOk_Click();
     QCOMPARE(BoardSettings.ScoreColor, 0x00AA00);
     QCOMPARE(store.Read("ColorSettings", "ScoreColor"), QStringLiteral("43520"));
     QCOMPARE(store.Read("TextSettings", "VisitorText"), QString());
+}
+
+void TestOptions::enterHeldAfterChoosingEnter_doesNotPressOk_data()
+{
+    QTest::addColumn<bool>("held");
+    QTest::newRow("held: repeats do not press OK") << true;
+    QTest::newRow("pressed again: OK") << false;
+}
+
+void TestOptions::enterHeldAfterChoosingEnter_doesNotPressOk()
+{
+    QFETCH(bool, held);
+    TestStore store;
+    FakeDialogs dialogs;
+    bool openAfterwards = false;
+    qint16 pending = 0;
+    kv::test::WhenModal<frmOptions>([&](frmOptions& options) {
+        options.SSTab1->SetTab(4);
+        // Enter chosen as the buzzer key: the chooser takes the press and closes.
+        kv::test::WhenModal<frmChooseKey>(
+            [](frmChooseKey& chooser) { QTest::keyPress(&chooser, Qt::Key_Return); });
+        emit options.cmdBuzzerKey->Click();
+        pending = options.BuzzerKeyTemp;
+        // The key is still down: the platform repeats it to the focused control, OK.
+        QWidget* focused = options.focusWidget();
+        QVERIFY(focused);
+        for (int repeat = 0; repeat < (held ? 3 : 1); ++repeat) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), held);
+            QApplication::sendEvent(focused, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(focused, &release);
+        openAfterwards = options.isVisible();
+        if (openAfterwards)
+            options.close();
+    });
+    ShowOptionsDialog();
+    QCOMPARE(pending, qint16(13));
+    QCOMPARE(openAfterwards, held);
+    QCOMPARE(
+        store.Read("KeySettings", "BuzzerKey"), held ? QStringLiteral("<absent>") : QStringLiteral("13"));
 }
 
 void TestOptions::widthScrollBar_showsValueWithinRange()
@@ -623,6 +970,23 @@ void TestOptions::textBox_keepsLongerStoredText()
     options.txtTitleText->Editor()->end(false);
     QTest::keyClicks(options.txtTitleText->Editor(), QStringLiteral("more"));
     QCOMPARE(options.txtTitleText->Text(), QString(30, u'T'));
+}
+
+void TestOptions::textBox_shortenedStoredTextCannotGrowPastLimit()
+{
+    FakeDialogs dialogs;
+    BoardSettings.HomeText = QString(24, u'H');
+    frmOptions options;
+    options.Load();
+    options.show();
+    QLineEdit* edit = options.txtHomeText->Editor();
+    edit->setFocus();
+    edit->end(false);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QString(18, u'H'));
+    QTest::keyClicks(edit, QStringLiteral("abcdefgh"));
+    QCOMPARE(edit->text(), QString(18, u'H') + QStringLiteral("ab"));
 }
 
 void TestOptions::saveFails_reportedAndKeptForThisRun()

@@ -36,6 +36,10 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "PicSettings", "HomePic" },
     { "PicSettings", "VisitorPic" },
     { "PicSettings", "LEDType" },
+    { "RuleSettings", "RuleSet" },
+    { "RuleSettings", "Category" },
+    { "RuleSettings", "GoldenScoreLimit" },
+    { "RuleSettings", "ScoreHolds" },
 };
 
 QVariant Field(const BoardSettingsRecord& r, const QString& key)
@@ -61,6 +65,10 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "HomePic", r.HomePic },
         { "VisitorPic", r.VisitorPic },
         { "LEDType", int(r.LEDType) },
+        { "RuleSet", r.RuleSet },
+        { "Category", r.Category },
+        { "GoldenScoreLimit", r.GoldenScoreLimit },
+        { "ScoreHolds", r.ScoreHolds },
     };
     return fields.value(key);
 }
@@ -264,6 +272,21 @@ void TestSettings::storedValueLoads_data()
     row("key fraction", "KeySettings", "ClearKey", "46.5", 46);
     row("NumLockForce beyond 32 bits", "KeySettings", "NumLockForce", "2147483648", 0);
     row("NumLockForce as text", "KeySettings", "NumLockForce", "on", 0);
+    // Rule settings: the known sets, presets and limits; anything else is
+    // taken as absent (Classic, no preset, unlimited, Yes).
+    row("RuleSet IJF 2018", "RuleSettings", "RuleSet", "IJF 2018", QString("IJF 2018"));
+    row("RuleSet IJF 2025", "RuleSettings", "RuleSet", "IJF 2025", QString("IJF 2025"));
+    row("RuleSet unknown", "RuleSettings", "RuleSet", "IJF 2030", QString("Classic"));
+    row("RuleSet empty", "RuleSettings", "RuleSet", "", QString("Classic"));
+    row("Category U15", "RuleSettings", "Category", "U15", QString("U15"));
+    row("Category unknown", "RuleSettings", "Category", "Masters", QString(""));
+    row("GoldenScoreLimit 3 minutes", "RuleSettings", "GoldenScoreLimit", "180", 180);
+    row("GoldenScoreLimit none", "RuleSettings", "GoldenScoreLimit", "0", 0);
+    row("GoldenScoreLimit 90 s", "RuleSettings", "GoldenScoreLimit", "90", -1);
+    row("GoldenScoreLimit as text", "RuleSettings", "GoldenScoreLimit", "unlimited", -1);
+    row("ScoreHolds No", "RuleSettings", "ScoreHolds", "No", false);
+    row("ScoreHolds Yes", "RuleSettings", "ScoreHolds", "Yes", true);
+    row("ScoreHolds damaged", "RuleSettings", "ScoreHolds", "maybe", true);
 }
 
 void TestSettings::storedValueLoads()
@@ -399,6 +422,10 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.HomePic = "/srv/pics/home team.png";
     r.VisitorPic = "";
     r.LEDType = 1;
+    r.RuleSet = "IJF 2025";
+    r.Category = "Veterans";
+    r.GoldenScoreLimit = 120;
+    r.ScoreHolds = false;
     BoardSettings = r;
 
     QVERIFY(SaveAllBoardSettings());
