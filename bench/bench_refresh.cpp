@@ -12,6 +12,8 @@
 
 #include "display/controls.h"
 #include "display/leds.h"
+#include "network/boardpublisher.h"
+#include "network/boardserver.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "timing/clocksource.h"
@@ -19,8 +21,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QThread>
+#include <QWebSocket>
 #include <QtCore/qtestsupport_core.h>
 #include <QtWidgets/qtestsupport_widgets.h>
+#include <memory>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,7 +47,10 @@ private:
     qint64 m_now = 1'000'000'000'000;
 };
 
-void Measure(const char* label, bool withHold, const char* ruleSet = "Classic")
+// served: the board is served with one board page viewer and one state
+// viewer connected (loopback), and every tick also runs the publisher's look
+// at the board, as the 50 ms timer does when the board is served.
+void Measure(const char* label, bool withHold, const char* ruleSet = "Classic", bool served = false)
 {
     SteppingClock clock;
     kv::ClockSource::SetDefault(&clock);
@@ -57,6 +65,28 @@ void Measure(const char* label, bool withHold, const char* ruleSet = "Classic")
         form.resize(1920, 1080);
         QTest::qWait(100);
         form.tmrClock1->SetEnabled(false); // only the measured calls refresh
+        std::unique_ptr<kv::BoardServer> server;
+        std::unique_ptr<kv::BoardPublisher> publisher;
+        // The viewers read on a thread of their own, as browsers do elsewhere.
+        QThread viewerThread;
+        viewerThread.start();
+        QList<QWebSocket*> viewers;
+        if (served) {
+            server = std::make_unique<kv::BoardServer>();
+            if (!server->Listen(QHostAddress::LocalHost, 0))
+                std::printf("(the server does not listen: %s)\n", qPrintable(server->Error()));
+            publisher = std::make_unique<kv::BoardPublisher>(form, *server);
+            for (const char* path : { "/ws/board", "/ws" }) {
+                auto* viewer = new QWebSocket;
+                viewer->moveToThread(&viewerThread);
+                const QUrl url(QStringLiteral("ws://127.0.0.1:%1%2").arg(server->Port()).arg(path));
+                QMetaObject::invokeMethod(viewer, [viewer, url] { viewer->open(url); });
+                viewers << viewer;
+            }
+            if (!QTest::qWaitFor([&] { return server->Viewers() == 2; }, 5000))
+                std::printf("(the viewers did not connect)\n");
+            QTest::qWait(100);
+        }
         form.tkPeriod->SetTime(kv::Fixed4::FromSeconds(599));
         form.AllKeyCode(kv::BoardSettings.StartStopPeriodClockKey);
         if (withHold)
@@ -75,10 +105,17 @@ void Measure(const char* label, bool withHold, const char* ruleSet = "Classic")
             const float shown = form.tledPeriod->Caption();
             one.start();
             form.RefreshTime();
+            if (publisher)
+                publisher->Check();
             QCoreApplication::processEvents(); // the repaints of the changed displays
             const double us = double(one.nsecsElapsed()) / 1000.0;
             (form.tledPeriod->Caption() != shown ? changed : unchanged).push_back(us);
         }
+        for (QWebSocket* viewer : viewers)
+            QMetaObject::invokeMethod(
+                viewer, [viewer] { delete viewer; }, Qt::BlockingQueuedConnection);
+        viewerThread.quit();
+        viewerThread.wait();
         const double perTick = double(total.nsecsElapsed()) / 1000.0 / Ticks;
         const auto mean = [](const std::vector<double>& v) {
             double sum = 0;
@@ -111,5 +148,7 @@ int main(int argc, char** argv)
     Measure("contest clock + hold", true);
     Measure("IJF 2025 clock", false, "IJF 2025");
     Measure("IJF 2025 clock + hold", true, "IJF 2025");
+    Measure("served, 2 viewers", false, "Classic", true);
+    Measure("served + hold", true, "Classic", true);
     return 0;
 }

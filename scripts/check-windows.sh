@@ -36,6 +36,8 @@ for source in $(find src app -name '*.cpp' ! -name '*_x11.cpp' | sort); do
         -DKORVELIN_VERSION_MAJOR="$major" -DKORVELIN_VERSION_MINOR="$minor" -DKORVELIN_VERSION_PATCH="$patch" \
         -isystem "$QT_INCLUDE" -isystem "$QT_INCLUDE/QtCore" -isystem "$QT_INCLUDE/QtGui" \
         -isystem "$QT_INCLUDE/QtWidgets" -isystem "$QT_INCLUDE/QtMultimedia" \
+        -isystem "$QT_INCLUDE/QtNetwork" -isystem "$QT_INCLUDE/QtHttpServer" -isystem "$QT_INCLUDE/QtWebSockets" \
+        -DQT_WEBSOCKETS_LIB \
         -Isrc "$source"; then
         echo "check-windows: $source does not compile for Windows" >&2
         failed=$((failed + 1))

@@ -4,9 +4,10 @@
 # metainfo valid, the package unpacked into a temporary root and the unpacked
 # program started with "bypass" on a private Xvfb server: the board window
 # must appear, and the buzzer and help files must lie beside the running
-# executable, with the guides and translations of every language. As root on
-# a CI machine (CI=true) the package is also really installed with apt,
-# started from /usr/bin and removed again.
+# executable, with the guides and translations of every language; served on
+# the network (--serve), it must answer /state on loopback with the contest
+# as JSON. As root on a CI machine (CI=true) the package is also really
+# installed with apt, started from /usr/bin and removed again.
 # Usage: scripts/package-test.sh [build folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,7 +18,7 @@ fail() {
     exit 1
 }
 
-for tool in cpack lintian desktop-file-validate appstreamcli dpkg-deb Xvfb xdotool xwininfo; do
+for tool in cpack lintian desktop-file-validate appstreamcli dpkg-deb Xvfb xdotool xwininfo curl; do
     command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 [ -f "$BUILD/CMakeCache.txt" ] || fail "$BUILD is not a configured build folder"
@@ -31,6 +32,9 @@ DEB=$(ls "$BUILD"/package/korvelin_*.deb)
 VERSION=$(sed -n 's/^project(Korvelin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ "$(dpkg-deb -f "$DEB" Version)" = "$VERSION" ] || fail "package version is not $VERSION"
 dpkg-deb -f "$DEB" Depends | grep -q 'libqt6widgets6' || fail "the dependencies were not computed"
+for library in libqt6httpserver6 libqt6websockets6; do
+    dpkg-deb -f "$DEB" Depends | grep -q "$library" || fail "the package does not depend on $library"
+done
 echo "$DEB: $(dpkg-deb -f "$DEB" Depends)"
 
 echo "== lintian"
@@ -88,8 +92,35 @@ check_program() {
     echo "$launcher: board shown, running from $folder with its buzzer, help and translation files"
 }
 
+# Starts a program with bypass --serve on a free port and fetches /state.
+check_served() {
+    launcher=$1
+    home="$WORK/home-served-$$"
+    mkdir -p "$home"
+    port=$(awk 'BEGIN { srand(); print 20000 + int(rand() * 20000) }')
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+        "$launcher" bypass --serve="$port" >"$WORK/served.log" 2>&1 &
+    APP_PID=$!
+    tries=0
+    until state=$(curl -s -m 1 "http://127.0.0.1:$port/state") && [ -n "$state" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || { cat "$WORK/served.log" >&2; fail "$launcher --serve=$port: no /state"; }
+        sleep 0.1
+    done
+    echo "$state" | grep -q '"version":1' || fail "$launcher: /state is not the contest: $state"
+    echo "$state" | grep -q '"shown":"2:00"' || fail "$launcher: /state does not show 2:00: $state"
+    kill "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=
+    echo "$launcher --serve=$port: /state answers $state"
+}
+
 echo "== the unpacked program"
 check_program "$ROOT/usr/bin/korvelin" "$ROOT/usr/lib/korvelin"
+check_served "$ROOT/usr/bin/korvelin"
+for option in bypass --audience --serve --help; do
+    "$ROOT/usr/bin/korvelin" --help | grep -q -- "$option" || fail "korvelin --help does not list $option"
+done
 
 # The end-to-end start from the splash, against the unpacked program.
 if [ -x "$BUILD/tests/tst_endtoend" ]; then
@@ -104,6 +135,7 @@ if [ "$(id -u)" -eq 0 ] && [ "${CI:-}" = "true" ]; then
         INSTALLED=yes
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$(realpath "$DEB")" >/dev/null
         check_program /usr/bin/korvelin /usr/lib/korvelin
+        check_served /usr/bin/korvelin
         dpkg -r korvelin >/dev/null
         INSTALLED=
         if [ -e /usr/lib/korvelin ] || [ -e /usr/bin/korvelin ]; then

@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Verbindung unterbrochen</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>Die Tafel kann nicht im Netz gezeigt werden: Port %1 lässt sich nicht öffnen (%2).
+
+Korvelin läuft ohne weiter. Wählen Sie einen anderen Port in den Optionen (F2, „Netzwerk“).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>das Begrüßungsfenster überspringen und sofort die Tafel öffnen</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>die Zuschaueranzeige auf dem ersten Bildschirm ohne die Tafel öffnen</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>die Zuschaueranzeige auf Bildschirm N öffnen (ab 1 gezählt)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>die Tafel in Browsern im Netz zeigen, auf dem Port der Optionen
+(8090, wenn nicht geändert): http://&lt;dieser Rechner&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>dasselbe, für diesen Lauf auf PORT (1 bis 65535)</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>diese Optionen zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Eine Anzeigetafel für Judokämpfe.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>Die Tafel wird nicht im Netz gezeigt: „%1“ ist keine Portnummer. Verwenden Sie --serve für den Port der Optionen oder --serve=PORT mit PORT von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>Die Zuschaueranzeige wurde nicht geöffnet: „%1“ ist keine Bildschirmnummer. Verwenden Sie --audience für den ersten freien Bildschirm oder --audience=N mit N ab 1 für den Bildschirm nach Nummer.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Korvelin schließen</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - Kampf wiederhergestellt</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - der Kampf kann nicht gesichert werden</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Ein Kampf läuft. Korvelin trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>Kampf wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>der Kampf kann nicht gesichert werden</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 Die neuen Einstellungen gelten, bis Korvelin geschlossen wird.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Tasten|Farben|Texte|Bilder|Weitere Einstellungen|Regeln</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Regelwerk:</translation>
     </message>
@@ -389,6 +448,26 @@ Die neuen Einstellungen gelten, bis Korvelin geschlossen wird.</translation>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Eine Kategorie setzt Kampfdauer und Golden-Score-Grenze; die Dauer lässt sich weiterhin auf der Kampfuhr tippen. Das Regelwerk wechselt nur zwischen zwei Kämpfen: zuerst die Rücksetztaste drücken.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Tasten|Farben|Texte|Bilder|Weiteres|Regeln|Netzwerk</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Tafel in Browsern im Netz zeigen:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>An, auf Port:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Jeder Browser im Hallennetz zeigt dann die Tafel unter der Adresse in der Titelzeile der Tafel (http://dieser Rechner:Port/), eine Leiste für Streams unter /overlay und den Zustand als JSON unter /state. Über das Netz lässt sich am Kampf nichts ändern.</translation>
     </message>
 </context>
 <context>

@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Conexión perdida</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>El marcador no se puede mostrar en la red: no se puede abrir el puerto %1 (%2).
+
+Korvelin sigue sin ello. Elija otro puerto en las opciones (F2, “Red”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>saltar la bienvenida y abrir el marcador de inmediato</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>abrir la pantalla del público en la primera pantalla sin el marcador</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>abrir la pantalla del público en la pantalla N (contando desde 1)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>mostrar el marcador en navegadores de la red, en el puerto de las
+opciones (8090 si no se cambia): http://&lt;este equipo&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>lo mismo, en PORT (1 a 65535) para esta ejecución</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>mostrar estas opciones y terminar</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Un marcador para combates de judo.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>El marcador no se muestra en la red: “%1” no es un número de puerto. Use --serve para el puerto de las opciones o --serve=PORT con PORT de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>No se abrió la pantalla del público: “%1” no es un número de pantalla. Use --audience para la primera pantalla libre o --audience=N con N desde 1 para la pantalla por número.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Cerrar Korvelin</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - combate recuperado</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - no se puede guardar el combate</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Hay un combate en curso. ¿Cerrar Korvelin de todos modos?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>combate recuperado</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>no se puede guardar el combate</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 Los nuevos ajustes valen hasta que se cierre Korvelin.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Teclas|Colores|Textos|Imágenes|Otros ajustes|Reglas</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Reglamento:</translation>
     </message>
@@ -389,6 +448,26 @@ Los nuevos ajustes valen hasta que se cierre Korvelin.</translation>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Una categoría fija la duración y el límite de golden score; la duración se puede seguir tecleando en el reloj. El reglamento solo cambia entre combates: pulse antes la tecla de reinicio.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Teclas|Colores|Textos|Imágenes|Otros ajustes|Reglas|Red</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Mostrar el marcador en navegadores de la red:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>Sí, en el puerto:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Cualquier navegador de la red de la sala muestra entonces el marcador en la dirección del título del marcador (http://este equipo:puerto/), una barra para emisiones en /overlay y el estado en JSON en /state. Desde la red no se puede cambiar nada del combate.</translation>
     </message>
 </context>
 <context>

@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Connexion perdue</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>Le tableau ne peut pas être montré sur le réseau : le port %1 ne peut pas être ouvert (%2).
+
+Korvelin continue sans. Choisissez un autre port dans les options (F2, « Réseau »).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>sauter l&apos;accueil et ouvrir tout de suite le tableau</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>ouvrir l&apos;affichage public sur le premier écran sans le tableau</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>ouvrir l&apos;affichage public sur l&apos;écran N (compté à partir de 1)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>montrer le tableau dans les navigateurs du réseau, sur le port des
+options (8090 sauf changement) : http://&lt;cet ordinateur&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>la même chose, sur PORT (1 à 65535) pour ce lancement</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>afficher ces options et terminer</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Usage :</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Un tableau d&apos;affichage pour le judo.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>Le tableau n&apos;est pas montré sur le réseau : « %1 » n&apos;est pas un numéro de port. Utilisez --serve pour le port des options ou --serve=PORT avec PORT de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>L&apos;affichage public n&apos;a pas été ouvert : « %1 » n&apos;est pas un numéro d&apos;écran. Utilisez --audience pour le premier écran libre ou --audience=N avec N à partir de 1 pour l&apos;écran par numéro.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Fermer Korvelin</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - combat rétabli</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - le combat ne peut pas être sauvegardé</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Un combat est en cours. Fermer Korvelin quand même ?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>combat rétabli</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>le combat ne peut pas être sauvegardé</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 Les nouveaux réglages valent jusqu&apos;à la fermeture de Korvelin.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Touches|Couleurs|Textes|Images|Autres réglages|Règles</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Règles :</translation>
     </message>
@@ -389,6 +448,26 @@ Les nouveaux réglages valent jusqu&apos;à la fermeture de Korvelin.</translati
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Une catégorie règle la durée et la limite du golden score ; la durée peut toujours se taper sur le chrono. Les règles ne changent qu&apos;entre deux combats : appuyez d&apos;abord sur la touche de remise à zéro.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Touches|Couleurs|Textes|Images|Autres réglages|Règles|Réseau</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Montrer le tableau dans les navigateurs du réseau :</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>Oui, sur le port :</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Tout navigateur du réseau de la salle montre alors le tableau à l&apos;adresse de sa barre de titre (http://cet ordinateur:port/), une barre pour la diffusion à /overlay et l&apos;état en JSON à /state. Rien sur le réseau ne peut changer le combat.</translation>
     </message>
 </context>
 <context>

@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Connessione persa</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>Il tabellone non può essere mostrato in rete: impossibile aprire la porta %1 (%2).
+
+Korvelin continua senza. Scegliete un&apos;altra porta nelle opzioni (F2, “Rete”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>saltare il benvenuto e aprire subito il tabellone</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>aprire lo schermo per il pubblico sul primo schermo senza il tabellone</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>aprire lo schermo per il pubblico sullo schermo N (contando da 1)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>mostrare il tabellone nei browser della rete, sulla porta delle
+opzioni (8090 se non cambiata): http://&lt;questo computer&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>lo stesso, sulla porta PORT (da 1 a 65535) per questo avvio</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>mostrare queste opzioni e terminare</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Un tabellone per gli incontri di judo.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>Il tabellone non è mostrato in rete: “%1” non è un numero di porta. Usate --serve per la porta delle opzioni o --serve=PORT con PORT da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>Lo schermo per il pubblico non è stato aperto: “%1” non è un numero di schermo. Usate --audience per il primo schermo libero o --audience=N con N da 1 per lo schermo per numero.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Chiudi Korvelin</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - incontro ripristinato</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - impossibile salvare l&apos;incontro</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Un incontro è in corso. Chiudere comunque Korvelin?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>incontro ripristinato</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>impossibile salvare l&apos;incontro</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 Le nuove impostazioni valgono fino alla chiusura di Korvelin.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Tasti|Colori|Testi|Immagini|Altre impostazioni|Regole</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Regolamento:</translation>
     </message>
@@ -389,6 +448,26 @@ Le nuove impostazioni valgono fino alla chiusura di Korvelin.</translation>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Una categoria imposta la durata e il limite del golden score; la durata si può ancora digitare sul cronometro. Il regolamento cambia solo fra due incontri: premete prima il tasto di azzeramento.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Tasti|Colori|Testi|Immagini|Altre impostazioni|Regole|Rete</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Mostrare il tabellone nei browser della rete:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>Sì, sulla porta:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Ogni browser della rete del palazzetto mostra allora il tabellone all&apos;indirizzo nella sua barra del titolo (http://questo computer:porta/), una barra per lo streaming in /overlay e lo stato in JSON in /state. Dalla rete non si può cambiare nulla dell&apos;incontro.</translation>
     </message>
 </context>
 <context>

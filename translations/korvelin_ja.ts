@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>接続が切れました</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>スコアボードをネットワークに表示できません。ポート %1 を開けません (%2)。
+
+Korvelin はそのまま動作します。設定 (F2、「ネットワーク」) で別のポートを選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>開始画面を飛ばしてすぐにスコアボードを開く</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>スコアボードのない最初の画面に観客用表示を開く</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>画面 N (1 から数える) に観客用表示を開く</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>ネットワーク上のブラウザーにスコアボードを表示する (ポートは設定の
+もの、初期値 8090): http://&lt;このコンピューター&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>同上、今回だけポート PORT (1～65535) で</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>このオプション一覧を表示して終了する</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>使い方:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>柔道の試合用スコアボード。</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>スコアボードはネットワークに表示されません。「%1」はポート番号ではありません。設定のポートなら --serve、ポートを指定するなら --serve=PORT (PORT は 1～65535) を使ってください。</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>観客用表示を開けませんでした。「%1」は画面番号ではありません。最初の空いている画面なら --audience、番号で選ぶなら --audience=N (N は 1 から) を使ってください。</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Korvelin の終了</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - 試合を復元しました</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - 試合を保存できません</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>試合中です。Korvelin を終了しますか?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>試合を復元しました</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>試合を保存できません</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 新しい設定は Korvelin を閉じるまで有効です。</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>キー|色|テキスト|画像|その他の設定|ルール</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>ルール:</translation>
     </message>
@@ -389,6 +448,26 @@ The new settings apply until Korvelin is closed.</source>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>カテゴリーを選ぶと試合時間とゴールデンスコアの上限が設定されます。試合時間は試合時計に入力することもできます。ルールは試合と試合の間にだけ変更できます。先にリセットキーを押してください。</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>キー|色|テキスト|画像|その他の設定|ルール|ネットワーク</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>ネットワーク上のブラウザーに表示:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>オン、ポート:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>会場のネットワーク上のブラウザーで、タイトルバーのアドレス (http://このコンピューター:ポート/) にスコアボード、/overlay に配信用のバー、/state に JSON 形式の状態が表示されます。ネットワークから試合を変更することはできません。</translation>
     </message>
 </context>
 <context>

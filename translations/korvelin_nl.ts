@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Verbinding verbroken</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>Het scorebord kan niet op het netwerk worden getoond: poort %1 kan niet worden geopend (%2).
+
+Korvelin werkt zonder verder. Kies een andere poort in de opties (F2, „Netwerk”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>het welkomstvenster overslaan en meteen het scorebord openen</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>de publieksweergave openen op het eerste scherm zonder het scorebord</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>de publieksweergave openen op scherm N (geteld vanaf 1)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>het scorebord in browsers op het netwerk tonen, op de poort van de
+opties (8090 tenzij gewijzigd): http://&lt;deze computer&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>hetzelfde, voor deze keer op PORT (1 tot 65535)</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>deze opties tonen en stoppen</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Een scorebord voor judowedstrijden.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>Het scorebord wordt niet op het netwerk getoond: „%1” is geen poortnummer. Gebruik --serve voor de poort van de opties of --serve=PORT met PORT van 1 tot 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>De publieksweergave is niet geopend: „%1” is geen schermnummer. Gebruik --audience voor het eerste vrije scherm of --audience=N met N vanaf 1 voor het scherm op nummer.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Korvelin sluiten</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - wedstrijd hersteld</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - de wedstrijd kan niet worden bewaard</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Er loopt een wedstrijd. Korvelin toch sluiten?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>wedstrijd hersteld</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>de wedstrijd kan niet worden bewaard</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 De nieuwe instellingen gelden tot Korvelin wordt gesloten.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Toetsen|Kleuren|Teksten|Afbeeldingen|Overige instellingen|Regels</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Reglement:</translation>
     </message>
@@ -389,6 +448,26 @@ De nieuwe instellingen gelden tot Korvelin wordt gesloten.</translation>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Een categorie zet de wedstrijdduur en de grens van de golden score; de duur kunt u nog op de klok typen. Het reglement wisselt alleen tussen wedstrijden: druk eerst op de resettoets.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Toetsen|Kleuren|Teksten|Afbeeldingen|Overig|Regels|Netwerk</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Scorebord tonen in browsers op het netwerk:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>Aan, op poort:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Elke browser op het netwerk van de hal toont dan het scorebord op het adres in de titelbalk (http://deze computer:poort/), een balk voor streams op /overlay en de stand als JSON op /state. Via het netwerk kan niets aan de wedstrijd veranderen.</translation>
     </message>
 </context>
 <context>

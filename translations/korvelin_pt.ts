@@ -9,22 +9,85 @@
     </message>
 </context>
 <context>
+    <name>kv::BoardView</name>
+    <message>
+        <source>Connection lost</source>
+        <translation>Conexão perdida</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardWebService</name>
+    <message>
+        <source>The board cannot be shown on the network: port %1 cannot be opened (%2).
+
+Korvelin runs on without it. Choose another port in the options (F2, &quot;Network&quot;).</source>
+        <translation>O placar não pode ser mostrado na rede: não é possível abrir a porta %1 (%2).
+
+O Korvelin continua sem isso. Escolha outra porta nas opções (F2, “Rede”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>skip the splash screen and open the scoreboard at once</source>
+        <translation>pular as boas-vindas e abrir o placar na hora</translation>
+    </message>
+    <message>
+        <source>open the audience display on the first screen without the board</source>
+        <translation>abrir a tela do público na primeira tela sem o placar</translation>
+    </message>
+    <message>
+        <source>open the audience display on screen N (counted from 1)</source>
+        <translation>abrir a tela do público na tela N (contando a partir de 1)</translation>
+    </message>
+    <message>
+        <source>show the board in browsers on the network, on the port of the
+options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
+        <translation>mostrar o placar em navegadores da rede, na porta das opções
+(8090 se não for alterada): http://&lt;este computador&gt;:8090/</translation>
+    </message>
+    <message>
+        <source>the same, on PORT (1 to 65535) for this run</source>
+        <translation>o mesmo, na porta PORT (1 a 65535) nesta execução</translation>
+    </message>
+    <message>
+        <source>show these options and end</source>
+        <translation>mostrar estas opções e encerrar</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>A judo contest scoreboard.</source>
+        <translation>Um placar para lutas de judô.</translation>
+    </message>
+    <message>
+        <source>The board is not shown on the network: &quot;%1&quot; is not a port number. Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.</source>
+        <translation>O placar não é mostrado na rede: “%1” não é um número de porta. Use --serve para a porta das opções ou --serve=PORT com PORT de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
+        <translation>A tela do público não foi aberta: “%1” não é um número de tela. Use --audience para a primeira tela livre ou --audience=N com N a partir de 1 para a tela pelo número.</translation>
+    </message>
+</context>
+<context>
     <name>kv::JournalKeeper</name>
     <message>
         <source>Close Korvelin</source>
         <translation>Fechar o Korvelin</translation>
     </message>
     <message>
-        <source>Korvelin - contest restored</source>
-        <translation>Korvelin - luta recuperada</translation>
-    </message>
-    <message>
-        <source>Korvelin - the contest cannot be saved</source>
-        <translation>Korvelin - não é possível salvar a luta</translation>
-    </message>
-    <message>
         <source>A contest is running. Close Korvelin anyway?</source>
         <translation>Há uma luta em andamento. Fechar o Korvelin mesmo assim?</translation>
+    </message>
+    <message>
+        <source>contest restored</source>
+        <translation>luta recuperada</translation>
+    </message>
+    <message>
+        <source>the contest cannot be saved</source>
+        <translation>não é possível salvar a luta</translation>
     </message>
 </context>
 <context>
@@ -351,10 +414,6 @@ The new settings apply until Korvelin is closed.</source>
 As novas configurações valem até o Korvelin ser fechado.</translation>
     </message>
     <message>
-        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules</source>
-        <translation>Teclas|Cores|Textos|Imagens|Outras configurações|Regras</translation>
-    </message>
-    <message>
         <source>Rule set:</source>
         <translation>Regras:</translation>
     </message>
@@ -389,6 +448,26 @@ As novas configurações valem até o Korvelin ser fechado.</translation>
     <message>
         <source>A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.</source>
         <translation>Uma categoria define a duração e o limite do golden score; a duração ainda pode ser digitada no relógio. As regras só mudam entre lutas: aperte antes a tecla de reinício.</translation>
+    </message>
+    <message>
+        <source>Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network</source>
+        <translation>Teclas|Cores|Textos|Imagens|Outros ajustes|Regras|Rede</translation>
+    </message>
+    <message>
+        <source>Show the board in browsers on the network:</source>
+        <translation>Mostrar o placar em navegadores da rede:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>On, on port:</source>
+        <translation>Sim, na porta:</translation>
+    </message>
+    <message>
+        <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
+        <translation>Qualquer navegador da rede do ginásio mostra então o placar no endereço da barra de título (http://este computador:porta/), uma barra para transmissões em /overlay e o estado em JSON em /state. Pela rede nada pode mudar a luta.</translation>
     </message>
 </context>
 <context>

@@ -270,6 +270,7 @@ public:
     // Empties the image.
     void ClearPicture();
     bool HasPicture() const { return !m_picture.isNull(); }
+    const QPixmap& Picture() const { return m_picture; }
     // The picture's natural size in twips.
     QSizeF PictureSize() const;
 

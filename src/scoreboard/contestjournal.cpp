@@ -530,12 +530,10 @@ private:
 JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
     : m_form(form)
     , m_journal(path)
-    , m_writer(std::make_unique<JournalWriter>(path,
-          [this](bool saved, const QString& error) {
-              QMetaObject::invokeMethod(
-                  this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
-          }))
-    , m_baseTitle(form.windowTitle())
+    , m_writer(std::make_unique<JournalWriter>(path, [this](bool saved, const QString& error) {
+        QMetaObject::invokeMethod(
+            this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
+    }))
 {
     // After the board's own refresh, on the same tick.
     connect(form.tmrClock1, &Timer::Tick, this, &JournalKeeper::Update);
@@ -702,10 +700,8 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    if (m_failing || m_restoredShown)
-        m_form.setWindowTitle(tr((m_failing ? FailedTitle : RestoredTitle).toUtf8().constData()));
-    else
-        m_form.setWindowTitle(m_baseTitle);
+    const QString note = m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString());
+    m_form.SetTitleNote(QStringLiteral("journal"), note.isEmpty() ? note : tr(note.toUtf8().constData()));
 }
 
 } // namespace kv

@@ -140,12 +140,15 @@ class JournalKeeper final : public QObject
     Q_OBJECT
 
 public:
-    // The title notes and the close question in English; they are shown in
-    // the program's language.
-    static inline const QString RestoredTitle
-        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "Korvelin - contest restored"));
-    static inline const QString FailedTitle
-        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "Korvelin - the contest cannot be saved"));
+    // The journal's notes in the board's title, and the titles they make
+    // while no other part of the program has a note there. They are shown in
+    // the program's language, as is the close question.
+    static inline const QString RestoredNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "contest restored"));
+    static inline const QString FailedNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "the contest cannot be saved"));
+    static inline const QString RestoredTitle = QStringLiteral("Korvelin - contest restored");
+    static inline const QString FailedTitle = QStringLiteral("Korvelin - the contest cannot be saved");
     static inline const QString CloseQuestionText = QStringLiteral(
         QT_TRANSLATE_NOOP("kv::JournalKeeper", "A contest is running. Close Korvelin anyway?"));
 
@@ -183,7 +186,6 @@ private:
     ContestJournal m_journal;
     std::unique_ptr<JournalWriter> m_writer;
     std::optional<ContestSnapshot> m_last;
-    QString m_baseTitle;
     bool m_restoredShown = false;
     bool m_failing = false;
     int m_writes = 0;

@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -344,6 +345,36 @@ void frmScoreboard::ResetMatch()
     RefreshTime();
 }
 
+// ---------------------------------------------------------------- window title
+
+void frmScoreboard::SetTitleNote(const QString& source, const QString& note)
+{
+    auto it = std::find_if(m_titleNotes.begin(), m_titleNotes.end(),
+        [&source](const std::pair<QString, QString>& entry) { return entry.first == source; });
+    if (it == m_titleNotes.end()) {
+        if (note.isEmpty())
+            return;
+        m_titleNotes.append({ source, note });
+    } else {
+        it->second = note;
+    }
+    QString title = QStringLiteral("Korvelin");
+    for (const auto& [from, text] : m_titleNotes) {
+        if (!text.isEmpty())
+            title += QStringLiteral(" - ") + text;
+    }
+    setWindowTitle(title);
+}
+
+QString frmScoreboard::TitleNote(const QString& source) const
+{
+    for (const auto& [from, text] : m_titleNotes) {
+        if (from == source)
+            return text;
+    }
+    return {};
+}
+
 // ---------------------------------------------------------------- keyboard
 
 void frmScoreboard::AllKeyCode(qint16 KeyCode)
@@ -413,6 +444,7 @@ void frmScoreboard::ShowOptions()
     UpdateFormColors();
     RefreshTime();
     RecordLayout(*this);
+    emit OptionsClosed();
 }
 
 void frmScoreboard::AllKeyUp(qint16 KeyCode, qint16 Shift)

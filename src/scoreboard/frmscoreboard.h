@@ -105,6 +105,22 @@ public:
     // The contest journal kept since the load (null while the program keeps none).
     JournalKeeper* Journal() const { return m_journal.get(); }
 
+    // ---- Window title: "Korvelin", then " - " and the note of every source
+    // that has one, in the order the sources first set a note ("Korvelin -
+    // contest restored - http://192.168.1.20:8090"). Several parts of the
+    // program report here without overwriting one another; an empty note
+    // takes the source's note away.
+    void SetTitleNote(const QString& source, const QString& note);
+    QString TitleNote(const QString& source) const;
+
+signals:
+    // The board's texts, pictures, digit style or colours were applied
+    // again (load, options, resize): whatever copies its look reads it anew.
+    void LooksChanged();
+    // The options dialog was closed: the settings may have changed.
+    void OptionsClosed();
+
+public:
     // ---- Controls, by their design names
     Label* lblTitle;
     Line* Line2;
@@ -211,6 +227,7 @@ private:
 
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
+    QList<std::pair<QString, QString>> m_titleNotes;
     std::unique_ptr<JournalKeeper> m_journal;
 };
 

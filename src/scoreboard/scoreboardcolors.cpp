@@ -51,6 +51,7 @@ void frmScoreboard::UpdateFormColors()
 
     UpdateOtherColors();
     UpdatePenaltyColors();
+    emit LooksChanged();
 }
 
 void frmScoreboard::UpdateOtherColors()
@@ -116,6 +117,7 @@ void frmScoreboard::UpdateLabels()
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);
     UpdateRuleDisplay();
+    emit LooksChanged();
 }
 
 } // namespace kv

@@ -29,6 +29,7 @@ constexpr const char* DefaultNames[]
 const QString RuleSection = QStringLiteral("RuleSettings");
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
+const QString NetworkSection = QStringLiteral("NetworkSettings");
 
 constexpr qint32 DefaultTimeColor = 33023;
 constexpr qint32 DefaultLEDBack = 0;
@@ -43,6 +44,7 @@ constexpr qint16 DefaultClearKey = 46;
 constexpr qint16 DefaultBuzzerKey = 66;
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
+constexpr quint16 DefaultServePort = 8090;
 
 // What the options dialog can produce for each kind of field.
 constexpr qint64 ColorMin = 0;
@@ -53,6 +55,8 @@ constexpr qint64 KeyMin = 1;
 constexpr qint64 KeyMax = 254;
 constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
+constexpr qint64 PortMin = 1;
+constexpr qint64 PortMax = 65535;
 
 QString DefaultBuzzerFile()
 {
@@ -133,6 +137,8 @@ BoardSettingsRecord DefaultBoardSettings()
     r.Category = QString();
     r.GoldenScoreLimit = DefaultGoldenScoreLimit;
     r.ScoreHolds = true;
+    r.Serve = false;
+    r.ServePort = DefaultServePort;
     return r;
 }
 
@@ -181,6 +187,10 @@ void LoadBoardSettings()
         DefaultGoldenScoreLimit, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     s.GoldenScoreLimit = IsGoldenScoreLimit(limit) ? limit : DefaultGoldenScoreLimit;
     s.ScoreHolds = store.Read(RuleSection, QStringLiteral("ScoreHolds"), Yes) != No;
+    s.Serve
+        = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
+    s.ServePort = static_cast<quint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -217,6 +227,11 @@ bool SaveBoardSettingsGroup(int group)
         w.Text(PicSection, QStringLiteral("HomePic"), s.HomePic);
         w.Text(PicSection, QStringLiteral("VisitorPic"), s.VisitorPic);
         w.Number(PicSection, QStringLiteral("LEDType"), s.LEDType);
+        break;
+    case NetworkSettingsGroup:
+        w.Text(
+            NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
         break;
     default:
         return false;
@@ -279,7 +294,8 @@ bool SaveAllBoardSettings()
         ok = SaveBoardSettingsGroup(group) && ok;
     ok = SaveLanguageSetting() && ok;
     ok = SaveRuleSettings() && ok;
-    return SaveIsKeyCode() && ok;
+    ok = SaveIsKeyCode() && ok;
+    return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;
 }
 
 } // namespace kv

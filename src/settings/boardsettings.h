@@ -41,6 +41,10 @@ struct BoardSettingsRecord
     qint32 GoldenScoreLimit = -1; // seconds; -1 unlimited, 0 none
     bool ScoreHolds = true; // stored as "Yes" / "No"
 
+    // "NetworkSettings": the board shown in browsers on the hall's network.
+    bool Serve = false; // stored as "Yes" / "No"
+    quint16 ServePort = 8090;
+
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };
 
@@ -60,7 +64,8 @@ BoardSettingsRecord DefaultBoardSettings();
 void LoadBoardSettings();
 
 // Writes the keys of one saving group (1 colours, 2 keys and buzzer file,
-// 3 NumLock mode, 4 names, 5 pictures and digit style) from BoardSettings.
+// 3 NumLock mode, 4 names, 5 pictures and digit style, 7 network) from
+// BoardSettings.
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
@@ -85,7 +90,11 @@ bool SaveRuleSettings();
 // Writes the "KeySettings" / "IsKeyCode" marker as "Yes".
 bool SaveIsKeyCode();
 
-// Groups 1 to 5, the rule settings and the marker, in that order; false if any write failed.
+// The saving group of the network settings.
+inline constexpr int NetworkSettingsGroup = 7;
+
+// Groups 1 to 5, the rule settings, the marker and the network group, in
+// that order; false if any write failed.
 bool SaveAllBoardSettings();
 
 } // namespace kv

@@ -108,6 +108,21 @@ QString BuzzerCaption(const QString& path)
     return path.left(25) + QStringLiteral(" ...") + QDir::separator() + name;
 }
 
+std::optional<quint16> ParseServePort(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 5)
+        return std::nullopt;
+    for (const QChar c : trimmed) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return std::nullopt;
+    }
+    const int port = trimmed.toInt();
+    if (port < 1 || port > 65535)
+        return std::nullopt;
+    return static_cast<quint16>(port);
+}
+
 frmOptions::frmOptions(QWidget* parent)
     : ModalForm(parent)
 {
@@ -172,6 +187,9 @@ frmOptions::frmOptions(QWidget* parent)
     cmbCategory = ControlAs<ComboBox>(QStringLiteral("cmbCategory"));
     cmbGoldenScoreLimit = ControlAs<ComboBox>(QStringLiteral("cmbGoldenScoreLimit"));
     chkScoreHolds = ControlAs<CheckBox>(QStringLiteral("chkScoreHolds"));
+    optServeOff = ControlAs<OptionButton>(QStringLiteral("optServeOff"));
+    optServeOn = ControlAs<OptionButton>(QStringLiteral("optServeOn"));
+    txtServePort = ControlAs<TextBox>(QStringLiteral("txtServePort"));
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -284,6 +302,10 @@ void frmOptions::Load()
     cmbGoldenScoreLimit->SetListIndex(
         limit == GoldenScoreLimits.end() ? 0 : int(limit - GoldenScoreLimits.begin()));
     chkScoreHolds->SetValue(BoardSettings.ScoreHolds);
+
+    optServeOn->SetValue(BoardSettings.Serve);
+    optServeOff->SetValue(!BoardSettings.Serve);
+    txtServePort->SetText(QString::number(BoardSettings.ServePort));
 }
 
 void frmOptions::cmbRuleSet_Click()
@@ -506,6 +528,11 @@ void frmOptions::cmdOk_Click()
     saved = SaveRules() && saved;
 
     saved = SaveIsKeyCode() && saved;
+
+    // A port that is not a number from 1 to 65535 keeps the one before.
+    BoardSettings.Serve = optServeOn->Value();
+    BoardSettings.ServePort = ParseServePort(txtServePort->Text()).value_or(BoardSettings.ServePort);
+    saved = SaveBoardSettingsGroup(NetworkSettingsGroup) && saved;
     if (!saved) {
         Dialogs().ShowWarning(this, tr("Options"),
             tr("The settings could not be saved: the settings store cannot be written (is it "

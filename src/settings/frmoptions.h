@@ -3,6 +3,7 @@
 #include "display/modalform.h"
 
 #include <functional>
+#include <optional>
 
 namespace kv {
 
@@ -119,6 +120,9 @@ public:
     ComboBox* cmbCategory = nullptr;
     ComboBox* cmbGoldenScoreLimit = nullptr;
     CheckBox* chkScoreHolds = nullptr;
+    OptionButton* optServeOff = nullptr;
+    OptionButton* optServeOn = nullptr;
+    TextBox* txtServePort = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
@@ -139,6 +143,9 @@ QString BuzzerCaption(const QString& path);
 QStringList LanguageListEntries();
 QString LanguageSettingAt(int index);
 int LanguageListIndex(const QString& setting);
+// The port typed in the network options: a whole number from 1 to 65535,
+// else nothing.
+std::optional<quint16> ParseServePort(const QString& text);
 
 // Opens the options dialog modal over the program's active window.
 void ShowOptionsDialog();

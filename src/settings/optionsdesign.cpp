@@ -16,13 +16,14 @@ const std::vector<ControlDesign>& OptionsDesign()
 {
     // clang-format off
     static const std::vector<ControlDesign> design = {
-        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", QT_TRANSLATE_NOOP("kv::frmOptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules")}, {"TabsPerRow", 3}, {"TabHeight", 270}, {"TabIndex", 0}}},
+        {"SSTab1", -1, "SSTab", "", 120, 120, 6015, 5295, {{"TabCaptions", QT_TRANSLATE_NOOP("kv::frmOptions", "Key Controls|Color Controls|Text Controls|Pictures|Additional Settings|Rules|Network")}, {"TabsPerRow", 4}, {"TabHeight", 270}, {"TabIndex", 0}}},
         {"tabKeyControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 0}}},
         {"tabColorControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 1}}},
         {"tabTextControls", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 2}}},
         {"tabPictures", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 3}}},
         {"tabAdditionalSettings", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 4}}},
         {"tabRules", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 5}}},
+        {"tabNetwork", -1, "TabPage", "SSTab1", 0, 0, 6015, 5295, {{"TabNumber", 6}}},
 
         // "Key Controls"
         {"cmdStartStopPeriodClock", -1, "CommandButton", "tabKeyControls", 360, 600, 1695, 495, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Start / Stop Contest Clock")}, {"TabIndex", 1}}},
@@ -110,6 +111,13 @@ const std::vector<ControlDesign>& OptionsDesign()
         {"fraHolds", -1, "CaptionFrame", "tabRules", 3120, 1800, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Osaekomi:")}}},
         {"chkScoreHolds", -1, "CheckBox", "fraHolds", 120, 360, 2295, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Score holds automatically")}, {"TabIndex", 33}}},
         {"lblRulesNote", -1, "DialogLabel", "tabRules", 360, 2880, 5295, 1335, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.")}, {"FontName", "Arial"}, {"FontSize", 9.75}}},
+
+        // "Network"
+        {"fraNetwork", -1, "CaptionFrame", "tabNetwork", 360, 720, 5295, 2655, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Show the board in browsers on the network:")}}},
+        {"optServeOff", -1, "OptionButton", "fraNetwork", 240, 360, 2415, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Off")}, {"TabIndex", 34}}},
+        {"optServeOn", -1, "OptionButton", "fraNetwork", 240, 840, 1815, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "On, on port:")}, {"TabIndex", 35}}},
+        {"txtServePort", -1, "TextBox", "fraNetwork", 2160, 840, 975, 375, {{"MaxLength", 5}, {"Alignment", Centre}, {"TabIndex", 36}}},
+        {"lblServeNote", -1, "DialogLabel", "fraNetwork", 240, 1440, 4815, 1095, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Any browser on the hall's network then shows the board at the address in the board's title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.")}}},
 
         {"cmdOk", -1, "CommandButton", "", 1935, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Ok")}, {"TabIndex", 28}}},
         {"cmdCancel", -1, "CommandButton", "", 3255, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Cancel")}, {"TabIndex", 29}}},

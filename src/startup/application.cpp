@@ -3,6 +3,7 @@
 #include "display/audiencedisplay.h"
 #include "help/frmhelp.h"
 #include "language/language.h"
+#include "network/webservice.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "settings/frmoptions.h"
@@ -131,6 +132,17 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
     new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
 }
 
+void KorvelinApplication::StartServing(bool serveAsked, quint16 portAsked)
+{
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    // Serves when the settings or the command line ask for it; follows the
+    // options from then on.
+    auto* web = new BoardWebService(*board);
+    web->Start(serveAsked, portAsked);
+}
+
 int KorvelinApplication::Run()
 {
     // The program speaks the stored language, or the system's, from its
@@ -145,10 +157,15 @@ int KorvelinApplication::Run()
         }
         auto* splash = new frmSplash;
         if (splash->Load(commandLine.Arguments)) {
+            StartServing(commandLine.Serve, commandLine.ServePort);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
             // The board exists once the splash has gone.
+            connect(splash, &QObject::destroyed, this,
+                [this, serve = commandLine.Serve, port = commandLine.ServePort] {
+                    StartServing(serve, port);
+                });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

@@ -44,6 +44,7 @@ private:
     void OpenAudienceDisplay(int requestedScreen);
 
     std::unique_ptr<QThread> m_fontPreparation;
+    void StartServing(bool serveAsked, quint16 portAsked);
 };
 
 } // namespace kv

@@ -18,6 +18,12 @@ struct CommandLine
     // The screen the audience display asks for, counted from 1; 0 means the
     // first screen that does not hold the scoreboard.
     int AudienceScreen = 0;
+    // --serve or --serve=PORT: show the board in browsers on the network for
+    // this run; ServePort 0 means the port of the settings.
+    bool Serve = false;
+    quint16 ServePort = 0;
+    // --help or -h: print the options and end.
+    bool Help = false;
     // A message for the operator when an option is wrong; the program then
     // starts without what the option asked for.
     QString Error;
@@ -26,6 +32,9 @@ struct CommandLine
 // Parses the raw arguments (without the program name, before Qt took out
 // its own options such as -style).
 CommandLine ParseCommandLine(const QStringList& rawArguments);
+
+// What `korvelin --help` prints: every option of the program.
+QString CommandLineHelp();
 
 // The arguments of argv without the program name, as typed. Taken before
 // QApplication removes the options it handles itself.

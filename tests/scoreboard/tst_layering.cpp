@@ -19,7 +19,53 @@ private slots:
     void lowerFolders_includeNothingFromAbove_data();
     void lowerFolders_includeNothingFromAbove();
     void rules_importNothingAboveTiming();
+    void network_importsOnlyDownward_data();
+    void network_importsOnlyDownward();
 };
+
+namespace {
+// The files of a folder under src/ whose text matches the pattern.
+QStringList Offenders(const QString& folder, const QRegularExpression& forbidden, int* files)
+{
+    const QDir src(QString::fromLocal8Bit(qgetenv("KORVELIN_SOURCE_DIR")) + QStringLiteral("/src/") + folder);
+    QStringList offenders;
+    QDirIterator it(src.path(), { QStringLiteral("*.cpp"), QStringLiteral("*.h") }, QDir::Files,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        ++*files;
+        if (forbidden.match(QString::fromUtf8(file.readAll())).hasMatch())
+            offenders << QFileInfo(file).fileName();
+    }
+    return offenders;
+}
+} // namespace
+
+void TestLayering::network_importsOnlyDownward_data()
+{
+    // The network part may use the scoreboard, display, settings, timing and
+    // platform parts; only start-up may use it.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("forbidden");
+    QTest::newRow("network uses nothing above it")
+        << QStringLiteral("network") << QStringLiteral(R"(#include\s+"(startup|help)/)");
+    for (const char* lower : { "scoreboard", "display", "settings", "timing", "platform", "help" })
+        QTest::newRow(lower) << QString::fromLatin1(lower) << QStringLiteral(R"(#include\s+"network/)");
+}
+
+void TestLayering::network_importsOnlyDownward()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, forbidden);
+    if (qEnvironmentVariableIsEmpty("KORVELIN_SOURCE_DIR"))
+        QSKIP("KORVELIN_SOURCE_DIR is not set (ctest sets it)");
+    int files = 0;
+    const QStringList offenders = Offenders(folder, QRegularExpression(forbidden), &files);
+    QVERIFY(files > 0);
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QStringLiteral(", "))));
+}
 
 void TestLayering::lowerFolders_includeNothingFromAbove_data()
 {

@@ -20,6 +20,7 @@ private slots:
     void initTestCase() { kv::test::UseTestSettingsStore(); }
 
     void load_showsTwoMinutesAndNothingLit();
+    void titleNotes_keepEachOther();
     void design_positions_data();
     void design_positions();
     void design_everyControlNamedAndCounted();
@@ -584,6 +585,24 @@ void TestScoreboard::holdDisplayClick_focusesContainer()
         board->shpObjectSelected->Left(), board->nledWHome->Left() - 15 * BoardSettings.LEDSelectedWidth);
     QTest::keyClick(board->picContainerHoldVisitor, Qt::Key_S);
     QVERIFY(board->tkPeriod->Running());
+}
+
+void TestScoreboard::titleNotes_keepEachOther()
+{
+    Board board(false);
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
+    board->SetTitleNote("network", "http://192.168.1.20:8090");
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8090"));
+    board->SetTitleNote("journal", "contest restored");
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8090 - contest restored"));
+    // A source changes its note in its place, and takes it away alone.
+    board->SetTitleNote("network", "http://192.168.1.20:8091");
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8091 - contest restored"));
+    board->SetTitleNote("network", QString());
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - contest restored"));
+    QCOMPARE(board->TitleNote("journal"), QStringLiteral("contest restored"));
+    board->SetTitleNote("journal", QString());
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
 }
 
 QTEST_MAIN(TestScoreboard)

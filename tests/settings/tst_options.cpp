@@ -148,6 +148,8 @@ private slots:
     void textBox_keepsLongerStoredText();
     void textBox_shortenedStoredTextCannotGrowPastLimit();
     void saveFails_reportedAndKeptForThisRun();
+    void network_data();
+    void network();
 };
 
 void TestOptions::init()
@@ -186,6 +188,57 @@ void TestOptions::load_showsStoredValues()
     QCOMPARE(options.txtVisitorText->Text(), QStringLiteral("White"));
     QVERIFY(!options.cmdClearKey->Visible());
     QVERIFY(!options.lblClear->Visible());
+}
+
+void TestOptions::network_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("serve");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("on, 8123") << true << "8123"
+                              << "Yes"
+                              << "8123";
+    QTest::newRow("off keeps the port") << false << "8090"
+                                        << "No"
+                                        << "8090";
+    QTest::newRow("port 65535") << true << "65535"
+                                << "Yes"
+                                << "65535";
+    QTest::newRow("port 0 keeps 8090") << true << "0"
+                                       << "Yes"
+                                       << "8090";
+    QTest::newRow("port 70000 keeps 8090") << true << "70000"
+                                           << "Yes"
+                                           << "8090";
+    QTest::newRow("letters keep 8090") << true << "80a0"
+                                       << "Yes"
+                                       << "8090";
+    QTest::newRow("empty keeps 8090") << true << ""
+                                      << "Yes"
+                                      << "8090";
+}
+
+void TestOptions::network()
+{
+    QFETCH(bool, on);
+    QFETCH(QString, typed);
+    QFETCH(QString, serve);
+    QFETCH(QString, port);
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    QVERIFY(options.optServeOff->Value());
+    QCOMPARE(options.txtServePort->Text(), QStringLiteral("8090"));
+    options.SSTab1->SetTab(5);
+    (on ? options.optServeOn : options.optServeOff)->SetValue(true);
+    options.txtServePort->SetText(typed);
+    options.cmdOk_Click();
+    QCOMPARE(store.Read("NetworkSettings", "Serve"), serve);
+    QCOMPARE(store.Read("NetworkSettings", "ServePort"), port);
+    QCOMPARE(BoardSettings.Serve, on);
+    QCOMPARE(QString::number(BoardSettings.ServePort), port);
 }
 
 void TestOptions::load_numLockOption_data()

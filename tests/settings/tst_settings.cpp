@@ -40,6 +40,8 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "RuleSettings", "Category" },
     { "RuleSettings", "GoldenScoreLimit" },
     { "RuleSettings", "ScoreHolds" },
+    { "NetworkSettings", "Serve" },
+    { "NetworkSettings", "ServePort" },
 };
 
 QVariant Field(const BoardSettingsRecord& r, const QString& key)
@@ -69,6 +71,8 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "Category", r.Category },
         { "GoldenScoreLimit", r.GoldenScoreLimit },
         { "ScoreHolds", r.ScoreHolds },
+        { "Serve", r.Serve },
+        { "ServePort", int(r.ServePort) },
     };
     return fields.value(key);
 }
@@ -221,6 +225,8 @@ void TestSettings::freshStoreGivesDefaults()
     QVERIFY(s.HomePic.isEmpty());
     QVERIFY(s.VisitorPic.isEmpty());
     QCOMPARE(s.LEDType, qint16(0));
+    QCOMPARE(s.Serve, false);
+    QCOMPARE(s.ServePort, quint16(8090));
     QCOMPARE(s, DefaultBoardSettings());
     // Loading writes nothing.
     QVERIFY(!QFile::exists(m_file));
@@ -287,6 +293,15 @@ void TestSettings::storedValueLoads_data()
     row("ScoreHolds No", "RuleSettings", "ScoreHolds", "No", false);
     row("ScoreHolds Yes", "RuleSettings", "ScoreHolds", "Yes", true);
     row("ScoreHolds damaged", "RuleSettings", "ScoreHolds", "maybe", true);
+    // The network settings.
+    row("Serve Yes", "NetworkSettings", "Serve", "Yes", true);
+    row("Serve No", "NetworkSettings", "Serve", "No", false);
+    row("Serve lower case", "NetworkSettings", "Serve", "yes", false);
+    row("ServePort 8091", "NetworkSettings", "ServePort", "8091", 8091);
+    row("ServePort 65535", "NetworkSettings", "ServePort", "65535", 65535);
+    row("ServePort 0", "NetworkSettings", "ServePort", "0", 8090);
+    row("ServePort 65536", "NetworkSettings", "ServePort", "65536", 8090);
+    row("ServePort as text", "NetworkSettings", "ServePort", "http", 8090);
 }
 
 void TestSettings::storedValueLoads()
@@ -426,6 +441,8 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.Category = "Veterans";
     r.GoldenScoreLimit = 120;
     r.ScoreHolds = false;
+    r.Serve = true;
+    r.ServePort = 65000;
     BoardSettings = r;
 
     QVERIFY(SaveAllBoardSettings());
@@ -472,6 +489,7 @@ void TestSettings::saveGroupWritesOnlyItsKeys_data()
     QTest::newRow("pictures") << 5 << QStringList { "HomePic", "VisitorPic", "LEDType" };
     QTest::newRow("no group 0") << 0 << QStringList {};
     QTest::newRow("no group 6") << 6 << QStringList {};
+    QTest::newRow("network") << 7 << QStringList { "Serve", "ServePort" };
 }
 
 void TestSettings::saveGroupWritesOnlyItsKeys()

@@ -17,6 +17,9 @@ private slots:
     void parse_data();
     void parse();
     void qtOptions_keptAsTyped();
+    void serve_data();
+    void serve();
+    void help_listsEveryOption();
 };
 
 void TestCommandLine::parse_data()
@@ -63,6 +66,59 @@ void TestCommandLine::parse()
     QCOMPARE(!line.Error.isEmpty(), error);
     if (error)
         QVERIFY(line.Error.contains(QStringLiteral("is not a screen number")));
+}
+
+void TestCommandLine::serve_data()
+{
+    QTest::addColumn<QStringList>("raw");
+    QTest::addColumn<bool>("bypass");
+    QTest::addColumn<bool>("serve");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<bool>("error");
+    QTest::addColumn<bool>("help");
+    QTest::newRow("--serve") << QStringList { "--serve" } << false << true << 0 << false << false;
+    QTest::newRow("--serve bypass") << QStringList { "--serve", "bypass" } << true << true << 0 << false
+                                    << false;
+    QTest::newRow("bypass --serve=8091")
+        << QStringList { "bypass", "--serve=8091" } << true << true << 8091 << false << false;
+    QTest::newRow("--serve=65535") << QStringList { "--serve=65535" } << false << true << 65535 << false
+                                   << false;
+    QTest::newRow("--serve=0") << QStringList { "--serve=0", "bypass" } << true << false << 0 << true
+                               << false;
+    QTest::newRow("--serve=65536") << QStringList { "--serve=65536" } << false << false << 0 << true << false;
+    QTest::newRow("--serve=abc") << QStringList { "--serve=abc" } << false << false << 0 << true << false;
+    QTest::newRow("--serve= (empty)") << QStringList { "--serve=" } << false << false << 0 << true << false;
+    QTest::newRow("--serve with --audience=x")
+        << QStringList { "--serve", "--audience=x", "bypass" } << true << true << 0 << true << false;
+    QTest::newRow("--help") << QStringList { "--help" } << false << false << 0 << false << true;
+    QTest::newRow("-h") << QStringList { "-h" } << false << false << 0 << false << true;
+    QTest::newRow("-stylesheet is Qt's")
+        << QStringList { "-stylesheet", "a.qss" } << false << false << 0 << false << false;
+}
+
+void TestCommandLine::serve()
+{
+    QFETCH(QStringList, raw);
+    QFETCH(bool, bypass);
+    QFETCH(bool, serve);
+    QFETCH(int, port);
+    QFETCH(bool, error);
+    QFETCH(bool, help);
+    const CommandLine line = ParseCommandLine(raw);
+    QCOMPARE(IsBypass(line.Arguments), bypass);
+    QCOMPARE(line.Serve, serve);
+    QCOMPARE(int(line.ServePort), port);
+    QCOMPARE(!line.Error.isEmpty(), error);
+    QCOMPARE(line.Help, help);
+    if (error && raw.first().startsWith("--serve="))
+        QVERIFY(line.Error.contains(QStringLiteral("is not a port number")));
+}
+
+void TestCommandLine::help_listsEveryOption()
+{
+    const QString help = CommandLineHelp();
+    for (const char* option : { "bypass", "--audience", "--audience=N", "--serve", "--serve=PORT", "--help" })
+        QVERIFY2(help.contains(QLatin1String(option)), option);
 }
 
 void TestCommandLine::qtOptions_keptAsTyped()
