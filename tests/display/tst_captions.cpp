@@ -10,7 +10,11 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QRawFont>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace kv;
 using kv::test::Board;
@@ -52,6 +56,48 @@ QString CaptionProblem(const Label& label)
             .arg(name)
             .arg(layout.Lines.size())
             .arg(label.height());
+    // Letters the label's font lacks (Japanese) come from another font; the
+    // line's baseline goes down as far as their tallest letter needs, and
+    // they end above the box's last pixel row.
+    for (qsizetype i = 0; i < layout.Lines.size(); ++i) {
+        const QString& line = layout.Lines[i];
+        const QRawFont own = QRawFont::fromFont(font);
+        const bool otherScript = std::any_of(
+            line.begin(), line.end(), [&own](QChar c) { return !c.isSpace() && !own.supportsCharacter(c); });
+        if (!otherScript)
+            continue;
+        const QRectF ink = metrics.tightBoundingRect(line);
+        const double baseline = i * metrics.lineSpacing() + std::max(metrics.ascent(), -ink.top());
+        if (baseline + ink.bottom() >= label.height())
+            return QStringLiteral("%1: \"%2\" reaches %3 px of %4")
+                .arg(name, line)
+                .arg(baseline + ink.bottom())
+                .arg(label.height());
+    }
+    // As drawn: letters of another script are never cut at the box's lower
+    // edge (cut letters reach it).
+    const bool otherScript
+        = std::any_of(layout.Lines.begin(), layout.Lines.end(), [&font](const QString& line) {
+              const QRawFont own = QRawFont::fromFont(font);
+              return std::any_of(line.begin(), line.end(),
+                  [&own](QChar c) { return !c.isSpace() && !own.supportsCharacter(c); });
+          });
+    if (otherScript && label.width() > 0 && label.height() > 2) {
+        QImage drawn(label.size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        Label copy;
+        copy.resize(label.size());
+        copy.SetCaption(label.Caption());
+        copy.SetFontSize(label.FontSize());
+        copy.SetSingleLine(label.SingleLine());
+        copy.SetAlignmentCode(label.AlignmentCode());
+        copy.SetForeColor(0xFFFFFF);
+        copy.render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qAlpha(drawn.pixel(x, drawn.height() - 1)) > 128)
+                return QStringLiteral("%1: \"%2\" is cut at its lower edge").arg(name, label.Caption());
+        }
+    }
     return {};
 }
 
