@@ -1,9 +1,14 @@
 #!/bin/sh
-# CPU use of the program while the contest clock runs on a full-HD board.
-# Starts a private Xvfb at 1920x1080, runs `korvelin bypass` on it with an
-# empty settings store (default settings), sizes the window to 1920x1080,
-# starts the clock with the S key (xdotool) and measures the process's CPU
-# time (utime + stime from /proc/<pid>/stat) over 30 s.
+# CPU use and wake-ups of the program on a full-HD board, idle and with the
+# contest clock running. Starts a private Xvfb at 1920x1080, runs
+# `korvelin bypass` on it with an empty settings store (default settings),
+# sizes the window to 1920x1080, then measures over the given time
+#   idle:    the board shown, clock stopped, nothing happening;
+#   running: after S (xdotool) has started the contest clock.
+# CPU is the process's utime + stime from /proc/<pid>/stat; wake-ups are the
+# context switches of all its threads (voluntary + involuntary, from
+# /proc/<pid>/task/*/status), a count that does not depend on the load of
+# the machine the way CPU time does.
 #
 #   bench/cpu_running.sh [path/to/korvelin] [seconds]
 #
@@ -26,10 +31,35 @@ APP_PID=$!
 window=$(xdotool search --sync --onlyvisible --name '^Korvelin$' | head -n 1)
 xdotool windowsize --sync "$window" 1920 1080 || xdotool windowsize "$window" 1920 1080
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-sleep 1
+echo "window $window ($(xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')), focus on $(xdotool getwindowfocus)"
+
+ticks=$(getconf CLK_TCK)
+cpu() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
+switches() { cat /proc/"$APP_PID"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
+# measure LABEL TARGET: CPU and wake-ups over $seconds.
+measure() {
+    start_cpu=$(cpu)
+    start_switches=$(switches)
+    start_time=$(date +%s.%N)
+    sleep "$seconds"
+    end_cpu=$(cpu)
+    end_switches=$(switches)
+    end_time=$(date +%s.%N)
+    kill -0 "$APP_PID" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
+    awk -v label="$1" -v target="$2" -v c0="$start_cpu" -v c1="$end_cpu" -v s0="$start_switches" \
+        -v s1="$end_switches" -v t0="$start_time" -v t1="$end_time" -v hz="$ticks" 'BEGIN {
+        cpu = (c1 - c0) / hz; wall = t1 - t0;
+        printf "CPU %-8s %.2f s over %.1f s = %.3f %% of one core (target <= %s %%), %.1f wake-ups/s\n",
+            label ":", cpu, wall, 100 * cpu / wall, target, (s1 - s0) / wall
+    }'
+}
+
+# Idle: the board up and settled, nothing happening.
+sleep 2
+measure idle 0.02
+
 # A real key (XTest) to the focused board: S starts the contest clock.
 xdotool key s
-echo "window $window ($(xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')), focus on $(xdotool getwindowfocus)"
 # The board must change from second to second now, or the clock did not start.
 if command -v xwd >/dev/null; then
     sleep 0.2
@@ -37,18 +67,5 @@ if command -v xwd >/dev/null; then
     sleep 1.2
     [ "$first" != "$(xwd -silent -id "$window" | md5sum)" ] || { echo "the contest clock did not start" >&2; exit 1; }
 fi
-
-ticks=$(getconf CLK_TCK)
-cpu() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
 sleep 1
-start_cpu=$(cpu)
-start_time=$(date +%s.%N)
-sleep "$seconds"
-end_cpu=$(cpu)
-end_time=$(date +%s.%N)
-kill -0 "$APP_PID" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
-
-awk -v c0="$start_cpu" -v c1="$end_cpu" -v t0="$start_time" -v t1="$end_time" -v hz="$ticks" 'BEGIN {
-    cpu = (c1 - c0) / hz; wall = t1 - t0;
-    printf "CPU while the clock runs: %.2f s over %.1f s = %.2f %% of one core (target <= 2 %%)\n", cpu, wall, 100 * cpu / wall
-}'
+measure running 0.15

@@ -597,8 +597,27 @@ void Timer::SetEnabled(bool enabled)
     Apply();
 }
 
+void Timer::ScheduleOnce(int milliseconds)
+{
+    m_scheduled = true;
+    m_timer.setSingleShot(true);
+    if (m_enabled)
+        m_timer.start(std::max(0, milliseconds));
+}
+
+void Timer::Cancel()
+{
+    m_timer.stop();
+}
+
 void Timer::Apply()
 {
+    if (m_scheduled) {
+        // Scheduled ticks only: Enabled false drops the one due.
+        if (!m_enabled)
+            m_timer.stop();
+        return;
+    }
     if (m_enabled && m_timer.interval() > 0)
         m_timer.start();
     else

@@ -299,6 +299,15 @@ public:
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled);
 
+    // One tick after `milliseconds` (0: as soon as the event loop is free),
+    // replacing any tick due; from then on the timer ticks only when
+    // scheduled, so a handler that wants another tick schedules it.
+    void ScheduleOnce(int milliseconds);
+    // No tick until the next ScheduleOnce.
+    void Cancel();
+    // True while a tick is due.
+    bool Pending() const { return m_timer.isActive(); }
+
 signals:
     void Tick();
 
@@ -307,6 +316,7 @@ private:
 
     QTimer m_timer;
     bool m_enabled = true;
+    bool m_scheduled = false;
 };
 
 } // namespace kv

@@ -4,8 +4,6 @@
 #include "network/boardserver.h"
 #include "scoreboard/frmscoreboard.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTimer>
 
 namespace kv {
@@ -16,8 +14,11 @@ BoardPublisher::BoardPublisher(frmScoreboard& board, BoardServer& server)
     // The operator's selection frame is not part of the board the hall sees.
     , m_view(board, { QStringLiteral("shpObjectSelected") })
 {
-    // After the board's own refresh, on the same tick.
+    // After the board's own refresh, on the same tick, and once whatever
+    // the board reports as changed (a key, a click, a displayed second) has
+    // been handled.
     connect(board.tmrClock1, &Timer::Tick, this, &BoardPublisher::Check);
+    connect(&board, &frmScoreboard::BoardChanged, this, &BoardPublisher::CheckSoon);
     connect(&board, &frmScoreboard::LooksChanged, this, [this] {
         m_layoutStale = true;
         CheckSoon();
@@ -26,14 +27,10 @@ BoardPublisher::BoardPublisher(frmScoreboard& board, BoardServer& server)
         m_viewSent = false;
         CheckSoon();
     });
-    QCoreApplication::instance()->installEventFilter(this);
     Check();
 }
 
-BoardPublisher::~BoardPublisher()
-{
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+BoardPublisher::~BoardPublisher() = default;
 
 void BoardPublisher::Check()
 {
@@ -73,22 +70,6 @@ void BoardPublisher::CheckSoon()
         return;
     m_checkQueued = true;
     QTimer::singleShot(0, this, &BoardPublisher::Check);
-}
-
-bool BoardPublisher::eventFilter(QObject* watched, QEvent* event)
-{
-    // A key or a click may change the board: look once it has been handled.
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        CheckSoon();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace kv

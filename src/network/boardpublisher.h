@@ -12,7 +12,8 @@ class BoardServer;
 class frmScoreboard;
 
 // Keeps a server's texts up to date with one board. It looks at the board
-// after each refresh tick and soon after each key or click, and hands on
+// after each refresh tick and soon after each change the board reports
+// (keys, clicks, displayed seconds), and hands on
 // only what changed: the state when it differs, the board page's picture
 // while anyone watches that page. Looking costs a few microseconds; the JSON
 // is written only for a change.
@@ -26,9 +27,6 @@ public:
 
     // Looks at the board now and hands on what changed.
     void Check();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CheckSoon();

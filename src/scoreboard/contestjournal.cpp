@@ -535,7 +535,9 @@ JournalKeeper::JournalKeeper(frmScoreboard& form, const QString& path)
             this, [this, saved, error] { Outcome(saved, error); }, Qt::QueuedConnection);
     }))
 {
-    // After the board's own refresh, on the same tick.
+    // After the board's own refresh, on the same tick. The refresh follows
+    // every operator action at once and every whole second of a running
+    // clock, so each change reaches the journal.
     connect(form.tmrClock1, &Timer::Tick, this, &JournalKeeper::Update);
 }
 

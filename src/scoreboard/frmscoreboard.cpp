@@ -230,6 +230,22 @@ void frmScoreboard::ConnectHandlers()
 
     connect(tmrClock1, &Timer::Tick, this, &frmScoreboard::RefreshTime);
     connect(mmcBuzzer, &MMControl::Done, this, &frmScoreboard::mmcBuzzer_Done);
+
+    // The refresh follows the clocks: any clock set, started or stopped, by
+    // whatever code, is refreshed at once and rescheduled.
+    for (TimeKeeper* keeper : { tkPeriod, tkHoldHome, tkHoldVisitor })
+        connect(keeper, &TimeKeeper::Changed, this, &frmScoreboard::ClockChanged);
+    // Every operator action on an item, after its own handler above.
+    for (kv::Control* control : findChildren<kv::Control*>()) {
+        connect(control, &kv::Control::MouseDown, this, &frmScoreboard::ActionHandled);
+        connect(control, &kv::Control::Click, this, &frmScoreboard::ActionHandled);
+        connect(control, &kv::Control::DblClick, this, &frmScoreboard::ActionHandled);
+        if (auto* windowed = qobject_cast<WindowedControl*>(control)) {
+            connect(windowed, &WindowedControl::GotFocus, this, &frmScoreboard::ActionHandled);
+            connect(windowed, &WindowedControl::KeyDown, this, &frmScoreboard::ActionHandled);
+            connect(windowed, &WindowedControl::KeyUp, this, &frmScoreboard::ActionHandled);
+        }
+    }
 }
 
 void frmScoreboard::Load()
@@ -289,6 +305,7 @@ void frmScoreboard::focusInEvent(QFocusEvent* event)
 {
     Form::focusInEvent(event);
     ObjectSelected(tledPeriod);
+    ActionHandled();
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent* event)
@@ -297,6 +314,7 @@ void frmScoreboard::keyPressEvent(QKeyEvent* event)
     if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Press(*event))
         AllKeyCode(*keyCode);
     event->accept();
+    ActionHandled();
 }
 
 void frmScoreboard::keyReleaseEvent(QKeyEvent* event)
@@ -304,6 +322,7 @@ void frmScoreboard::keyReleaseEvent(QKeyEvent* event)
     if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Release(*event))
         AllKeyUp(*keyCode, ShiftMask(event->modifiers()));
     event->accept();
+    ActionHandled();
 }
 
 // ---------------------------------------------------------------- match

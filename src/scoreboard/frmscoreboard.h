@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 namespace kv {
 
@@ -70,6 +71,10 @@ public:
     void UpdatePinStatus();
     void AllKeyUp(qint16 KeyCode, qint16 Shift);
     void Buzzer(const QString& FileName);
+    // Opens the buzzer file as Buzzer would and readies the sound output,
+    // so that the first buzzer sounds as quickly as every later one. Run by
+    // the start-up once the board is on screen.
+    void PrepareBuzzer();
     qint16 KeyCodeToAsci(qint16 KeyCode) const;
     void ObjectSelected(QWidget* SelectedObject);
     void UpdateLabels();
@@ -80,6 +85,13 @@ public:
     void ResetMatch();
     // The design captions in the language now in effect, then the labels.
     void Retranslate() override;
+
+    // The refresh runs when a display can change, not on a fixed beat: at the
+    // next whole second of a running clock (a displayed second, a hold
+    // threshold, the end of time), right after an operator's action, and
+    // after anything set a clock. Nanoseconds of the clock source from now
+    // to that next moment; nothing while no clock runs.
+    std::optional<qint64> NextRefreshNanoseconds() const;
 
     // The ippon and winner toggles of a side (1 Home, 2 Visitor): the side
     // gets the mark, or loses it if it had it. Giving either freezes the contest.
@@ -119,6 +131,11 @@ signals:
     void LooksChanged();
     // The options dialog was closed: the settings may have changed.
     void OptionsClosed();
+    // Something the board shows may have changed: emitted after every
+    // handled key, mouse and focus action and after every refresh that
+    // changed a display or a clock. Cheap to receive; the receiver reads the
+    // board itself.
+    void BoardChanged();
 
 public:
     // ---- Controls, by their design names
@@ -188,6 +205,14 @@ private:
     void BindControls();
     void ConnectHandlers();
 
+    // Has tmrClock1 run the refresh at NextRefreshNanoseconds, or not at all.
+    void ScheduleRefresh();
+    // A clock was set: one refresh as soon as the event loop is free.
+    void ClockChanged();
+    // The end of one operator action: a refresh follows at once (rules
+    // that read the scores may apply now) and BoardChanged goes out.
+    void ActionHandled();
+
     void StartStop();
     // The end-of-time rule of the refresh: at or below 0 a running contest
     // clock stops and the buzzer sounds, or is owed while a hold runs.
@@ -227,6 +252,8 @@ private:
 
     ClockEntryBuffer m_clockEntry;
     bool m_loaded = false;
+    // Set when a clock changes; read and cleared by the refresh.
+    bool m_clockChanged = false;
     QList<std::pair<QString, QString>> m_titleNotes;
     std::unique_ptr<JournalKeeper> m_journal;
 };

@@ -2,6 +2,7 @@
 // osaekomi clocks, the typed contest length, the osaekomi selection and the
 // buzzer.
 
+#include "display/controls.h"
 #include "display/leds.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
@@ -9,6 +10,8 @@
 #include "timing/timekeeper.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -36,6 +39,10 @@ qint16 HoldSeconds(Fixed4 hold)
 
 void frmScoreboard::RefreshTime()
 {
+    const float periodBefore = tledPeriod->Caption();
+    const int homeBefore = nledHoldHome->Value();
+    const int visitorBefore = nledHoldVisitor->Value();
+
     const Fixed4 t = tkPeriod->Time();
     tledPeriod->SetGroupUnits(QStringLiteral("60,1"));
     // Golden score counts up: completed seconds, as a hold.
@@ -51,6 +58,68 @@ void frmScoreboard::RefreshTime()
         tkHoldHome->SetRunning(false);
         tkHoldVisitor->SetRunning(false);
     }
+
+    ScheduleRefresh();
+    const bool changed = m_clockChanged || tledPeriod->Caption() != periodBefore
+        || nledHoldHome->Value() != homeBefore || nledHoldVisitor->Value() != visitorBefore;
+    m_clockChanged = false;
+    if (changed)
+        emit BoardChanged();
+}
+
+std::optional<qint64> frmScoreboard::NextRefreshNanoseconds() const
+{
+    // Everything a running clock drives moves on whole seconds of its time:
+    // the displayed seconds (the contest clock's rounded up, the others'
+    // completed), the hold thresholds, the end of time and the golden-score
+    // limit, and the whole seconds the contest journal keeps.
+    std::optional<qint64> next;
+    for (const TimeKeeper* keeper : { tkPeriod, tkHoldHome, tkHoldVisitor }) {
+        if (!keeper->Running())
+            continue;
+        const qint64 raw = keeper->Time().Raw();
+        const qint64 second = raw >= 0 ? raw / Fixed4::Scale : -((-raw + Fixed4::Scale - 1) / Fixed4::Scale);
+        qint64 target;
+        if (keeper->CountDirection() == 1) {
+            target = (second + 1) * Fixed4::Scale;
+        } else {
+            // Counting down, a whole second n shows as n from n + 0.0001 or n
+            // on, and the journal's n - 1 follows a step later: wake one step
+            // past n, and at 0 itself, the end of time.
+            target = second == 0 && raw > 0 ? 0 : second * Fixed4::Scale - 1;
+            if (raw <= 0)
+                target = raw;
+        }
+        const std::optional<qint64> due = keeper->NanosecondsUntil(Fixed4::FromRaw(target));
+        if (due && (!next || *due < *next))
+            next = due;
+    }
+    return next;
+}
+
+void frmScoreboard::ScheduleRefresh()
+{
+    const std::optional<qint64> due = NextRefreshNanoseconds();
+    if (!due) {
+        tmrClock1->Cancel();
+        return;
+    }
+    // Whole milliseconds, rounded up: the tick never comes before the moment.
+    constexpr qint64 nanosecondsPerMillisecond = 1'000'000;
+    const qint64 milliseconds = (*due + nanosecondsPerMillisecond - 1) / nanosecondsPerMillisecond;
+    tmrClock1->ScheduleOnce(static_cast<int>(std::min<qint64>(milliseconds, 3'600'000)));
+}
+
+void frmScoreboard::ClockChanged()
+{
+    m_clockChanged = true;
+    tmrClock1->ScheduleOnce(0);
+}
+
+void frmScoreboard::ActionHandled()
+{
+    tmrClock1->ScheduleOnce(0);
+    emit BoardChanged();
 }
 
 void frmScoreboard::CheckEndOfTime()
@@ -173,6 +242,19 @@ void frmScoreboard::Buzzer(const QString& FileName)
     }
     BuzzerPlaying = true;
     mmcBuzzer->SetCommand(QStringLiteral("Play"));
+}
+
+void frmScoreboard::PrepareBuzzer()
+{
+    const QString& file = BoardSettings.BuzzerFile;
+    if (file.isEmpty() || !QFileInfo(file).isFile() || BuzzerPlaying)
+        return;
+    if (mmcBuzzer->FileName() != file) {
+        mmcBuzzer->SetCommand(QStringLiteral("Close"));
+        mmcBuzzer->SetFileName(file);
+        mmcBuzzer->SetCommand(QStringLiteral("Open"));
+    }
+    mmcBuzzer->Warm();
 }
 
 void frmScoreboard::mmcBuzzer_Done()

@@ -9,6 +9,7 @@
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
 #include "startup/commandline.h"
+#include "startup/firstpaint.h"
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
@@ -53,8 +54,6 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
                               .arg(KORVELIN_VERSION_MAJOR)
                               .arg(KORVELIN_VERSION_MINOR)
                               .arg(KORVELIN_VERSION_PATCH));
-    // One icon for every window of the program.
-    setWindowIcon(ProgramIcon());
     SetOptionsDialogRunner(&ShowOptionsDialog);
     SetHelpWindowOpener([] { OpenHelpWindow(); });
 }
@@ -156,7 +155,9 @@ int KorvelinApplication::Run()
             QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
         }
         auto* splash = new frmSplash;
+        QWidget* first = splash;
         if (splash->Load(commandLine.Arguments)) {
+            first = frmSplash::Scoreboard();
             StartServing(commandLine.Serve, commandLine.ServePort);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
@@ -172,6 +173,12 @@ int KorvelinApplication::Run()
             }
             splash->show();
         }
+        // One icon for every window of the program, drawn once the first
+        // window is on screen.
+        if (first)
+            AfterFirstPaint(*first, [] { setWindowIcon(ProgramIcon()); });
+        else
+            setWindowIcon(ProgramIcon());
     } catch (const std::exception& failure) {
         Fail(QString::fromLocal8Bit(failure.what()));
     }

@@ -8,6 +8,7 @@
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "settings/optionsdialog.h"
+#include "startup/firstpaint.h"
 #include "startup/logo.h"
 
 #include <QGuiApplication>
@@ -145,6 +146,12 @@ void frmSplash::GoScore()
         g_scoreboard = new frmScoreboard;
         g_scoreboard->setAttribute(Qt::WA_DeleteOnClose);
         g_scoreboard->Load();
+        // The sound output is readied once the board is on screen, so the
+        // first buzzer sounds as quickly as later ones.
+        AfterFirstPaint(*g_scoreboard, [board = QPointer<frmScoreboard>(g_scoreboard)] {
+            if (board)
+                board->PrepareBuzzer();
+        });
     }
     g_scoreboard->show();
     close();

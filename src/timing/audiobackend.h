@@ -34,6 +34,9 @@ public:
     virtual void Rewind() = 0;
     // Stops playing and releases the file and the device.
     virtual void Close() = 0;
+    // Readies the output for the open file, so that the first Play starts as
+    // quickly as later ones. Plays nothing; does nothing when nothing is open.
+    virtual void Warm() { }
 
     void SetFinishedHandler(FinishedHandler handler) { m_finished = std::move(handler); }
 

@@ -220,28 +220,8 @@ bool AudioSinkBackend::PrepareFor(const QAudioDevice& device)
     return m_format.isValid();
 }
 
-bool AudioSinkBackend::Play()
+void AudioSinkBackend::EnsureSpare(const QAudioDevice& device)
 {
-    if (!m_open)
-        return false;
-    if (m_sink)
-        return true; // already playing: go on
-    const quint64 generation = ++m_generation;
-    if (m_position >= m_soundBytes) {
-        // Nothing left to play: the playback ends at once, reported later.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation] {
-                if (generation == m_generation)
-                    NotifyFinished(true);
-            },
-            Qt::QueuedConnection);
-        return true;
-    }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!PrepareFor(device))
-        return false;
-
     // One sink is kept and restarted for every playback of the open file.
     if (m_spare && (m_spare->format() != m_format || m_spareDevice != device))
         DisposeSpare();
@@ -263,6 +243,30 @@ bool AudioSinkBackend::Play()
                 Qt::QueuedConnection);
         });
     }
+}
+
+bool AudioSinkBackend::Play()
+{
+    if (!m_open)
+        return false;
+    if (m_sink)
+        return true; // already playing: go on
+    const quint64 generation = ++m_generation;
+    if (m_position >= m_soundBytes) {
+        // Nothing left to play: the playback ends at once, reported later.
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation] {
+                if (generation == m_generation)
+                    NotifyFinished(true);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!PrepareFor(device))
+        return false;
+    EnsureSpare(device);
     m_sink = m_spare;
     m_fed = m_position;
     m_tailLeft = TailBytes();
@@ -386,6 +390,22 @@ void AudioSinkBackend::Rewind()
 {
     ReleaseSink();
     m_position = 0;
+}
+
+void AudioSinkBackend::Warm()
+{
+    if (!m_open || m_sink)
+        return;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!PrepareFor(device))
+        return;
+    EnsureSpare(device);
+    // One start and stop of the kept sink, with nothing written: the sound
+    // system's client side (its connection, its first stream) is set up now
+    // rather than when the first buzzer is due.
+    ++m_generation;
+    m_spare->start();
+    m_spare->stop();
 }
 
 void AudioSinkBackend::Close()

@@ -51,6 +51,7 @@ public:
     void Stop() override;
     void Rewind() override;
     void Close() override;
+    void Warm() override;
 
     // The format the sound is held in for the device (valid after Open).
     QAudioFormat OutputFormat() const { return m_format; }
@@ -64,6 +65,8 @@ private:
     void Finish(bool completed);
     void ReleaseSink();
     void DisposeSpare();
+    // Has the kept sink ready for the device and the current format.
+    void EnsureSpare(const QAudioDevice& device);
 
     WavFile m_file;
     QAudioFormat m_format;

@@ -45,6 +45,12 @@ void MMControl::Open()
     m_open = !m_fileName.isEmpty() && m_backend->Open(m_fileName);
 }
 
+void MMControl::Warm()
+{
+    if (m_open && m_backend && !m_playing)
+        m_backend->Warm();
+}
+
 void MMControl::Play()
 {
     if (m_playing) {

@@ -44,6 +44,11 @@ public:
     // case ignored; other texts are remembered and do nothing.
     void SetCommand(const QString& command);
 
+    // Readies the sound output for the open file, so that the first "Play"
+    // sounds as quickly as later ones. Plays nothing; nothing is open, or a
+    // playback runs, it does nothing.
+    void Warm();
+
     // True from a "Play" until its Done is due.
     bool IsPlaying() const { return m_playing; }
 

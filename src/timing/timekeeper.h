@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 namespace kv {
 
 // A real-time stopwatch. It keeps no count of timer ticks: Time is worked
@@ -34,6 +36,16 @@ public:
     // 1 counts up; any other value counts down (the default, 0).
     int CountDirection() const { return m_countDirection; }
     void SetCountDirection(int direction);
+
+    // Nanoseconds of the clock source from now until Time first reaches
+    // `target` (at or below it counting down, at or above it counting up):
+    // 0 when it already has, nothing while stopped or when it counts away
+    // from the target.
+    std::optional<qint64> NanosecondsUntil(Fixed4 target) const;
+
+signals:
+    // Running, Time or the count direction was set.
+    void Changed();
 
 private:
     qint64 ElapsedRaw() const;

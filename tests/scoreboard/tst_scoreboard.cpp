@@ -51,6 +51,8 @@ private slots:
 
     void buzzerPressedTwice_playsOnce();
     void buzzerFileChanged_reopens();
+    void preparedBuzzer_firstPlayOpensNothingMore_data();
+    void preparedBuzzer_firstPlayOpensNothingMore();
     void missingBuzzerFile_playsNothingAndDoesNotBlock();
     void optionsClosed_refreshesAndRecordsLayout();
     void holdDisplayClick_focusesContainer();
@@ -520,6 +522,36 @@ void TestScoreboard::buzzerPressedTwice_playsOnce()
     QTest::keyClick(board->tledPeriod, Qt::Key_B);
     QCOMPARE(board.player.Plays(), 2);
     QCOMPARE(board.player.Opens(), 1); // the same file is not reopened
+}
+
+void TestScoreboard::preparedBuzzer_firstPlayOpensNothingMore_data()
+{
+    QTest::addColumn<QString>("file"); // "built", "missing" or "none"
+    QTest::addColumn<int>("opensWhenPrepared");
+    QTest::newRow("buzzer file") << "built" << 1;
+    QTest::newRow("file missing: nothing opened") << "missing" << 0;
+    QTest::newRow("no sound chosen: nothing opened") << "none" << 0;
+}
+
+void TestScoreboard::preparedBuzzer_firstPlayOpensNothingMore()
+{
+    QFETCH(QString, file);
+    QFETCH(int, opensWhenPrepared);
+    Board board;
+    const QString built = BoardSettings.BuzzerFile;
+    if (file == u"missing")
+        BoardSettings.BuzzerFile = built + QStringLiteral(".gone");
+    else if (file == u"none")
+        BoardSettings.BuzzerFile.clear();
+    board->PrepareBuzzer();
+    QCOMPARE(board.player.Opens(), opensWhenPrepared);
+    QCOMPARE(board.player.Plays(), 0);
+    QVERIFY(!board->BuzzerPlaying);
+
+    // The buzzer key then plays the prepared file without opening it again.
+    board->AllKeyCode(66);
+    QCOMPARE(board.player.Opens(), opensWhenPrepared);
+    QCOMPARE(board.player.Plays(), opensWhenPrepared);
 }
 
 void TestScoreboard::buzzerFileChanged_reopens()

@@ -52,7 +52,7 @@ public:
     frmScoreboard* operator->() const { return form.get(); }
     frmScoreboard& operator*() const { return *form; }
 
-    // Moves the fake clock on and runs one refresh cycle, as the 50 ms timer does.
+    // Moves the fake clock on and runs one refresh cycle, as the refresh timer does.
     void Advance(qint64 milliseconds)
     {
         clock.AdvanceMilliseconds(milliseconds);
