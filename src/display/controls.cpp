@@ -97,6 +97,9 @@ namespace {
 // fallback font of their script (Japanese captions from a CJK font).
 bool NeedsFallback(const QString& line, const QFont& font)
 {
+    // Latin letters, the board's own, are in every label font: no need to ask.
+    if (std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x0250; }))
+        return false;
     const QRawFont own = QRawFont::fromFont(font);
     for (const uint character : line.toUcs4()) {
         if (!QChar::isSpace(character) && !own.supportsCharacter(character))
