@@ -28,6 +28,17 @@ if [ $# -ne 3 ]; then
 fi
 major=$1 minor=$2 patch=$3
 
+# Only Mosquitto's own header from the system's include folder: the rest of
+# /usr/include is Linux's.
+MOSQUITTO_INCLUDE=$(mktemp -d)
+trap 'rm -rf "$MOSQUITTO_INCLUDE"' EXIT
+if [ -f /usr/include/mosquitto.h ]; then
+    cp /usr/include/mosquitto.h "$MOSQUITTO_INCLUDE/"
+else
+    echo "check-windows: mosquitto.h is missing (Debian package libmosquitto-dev)" >&2
+    exit 1
+fi
+
 failed=0
 checked=0
 for source in $(find src app -name '*.cpp' ! -name '*_x11.cpp' | sort); do
@@ -37,7 +48,7 @@ for source in $(find src app -name '*.cpp' ! -name '*_x11.cpp' | sort); do
         -isystem "$QT_INCLUDE" -isystem "$QT_INCLUDE/QtCore" -isystem "$QT_INCLUDE/QtGui" \
         -isystem "$QT_INCLUDE/QtWidgets" -isystem "$QT_INCLUDE/QtMultimedia" \
         -isystem "$QT_INCLUDE/QtNetwork" -isystem "$QT_INCLUDE/QtHttpServer" -isystem "$QT_INCLUDE/QtWebSockets" \
-        -DQT_WEBSOCKETS_LIB \
+        -DQT_WEBSOCKETS_LIB -isystem "$MOSQUITTO_INCLUDE" \
         -Isrc "$source"; then
         echo "check-windows: $source does not compile for Windows" >&2
         failed=$((failed + 1))

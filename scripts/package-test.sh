@@ -32,7 +32,7 @@ DEB=$(ls "$BUILD"/package/korvelin_*.deb)
 VERSION=$(sed -n 's/^project(Korvelin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ "$(dpkg-deb -f "$DEB" Version)" = "$VERSION" ] || fail "package version is not $VERSION"
 dpkg-deb -f "$DEB" Depends | grep -q 'libqt6widgets6' || fail "the dependencies were not computed"
-for library in libqt6httpserver6 libqt6websockets6; do
+for library in libqt6httpserver6 libqt6websockets6 libmosquitto1; do
     dpkg-deb -f "$DEB" Depends | grep -q "$library" || fail "the package does not depend on $library"
 done
 echo "$DEB: $(dpkg-deb -f "$DEB" Depends)"

@@ -30,7 +30,14 @@ constexpr Resource Pages[] = {
     { "/", ":/korvelin/web/board.html", "text/html; charset=utf-8" },
     { "/overlay", ":/korvelin/web/overlay.html", "text/html; charset=utf-8" },
     { "/korvelin.js", ":/korvelin/web/korvelin.js", "text/javascript; charset=utf-8" },
+    { "/hall", ":/korvelin/web/hall.html", "text/html; charset=utf-8" },
 };
+
+bool IsViewerPath(const QString& path)
+{
+    return path == QLatin1String("/ws") || path == QLatin1String("/ws/board")
+        || path == QLatin1String("/ws/hall");
+}
 
 QByteArray ReadResource(const char* file)
 {
@@ -141,6 +148,8 @@ public:
             delete viewer;
         for (QWebSocket* viewer : m_boardViewers)
             delete viewer;
+        for (QWebSocket* viewer : m_hallViewers)
+            delete viewer;
     }
 
     QString Open(const QHostAddress& address, quint16 port, quint16& opened)
@@ -174,15 +183,21 @@ public:
         Send(m_boardViewers, json);
     }
 
+    void SetHall(const QByteArray& json)
+    {
+        m_hall = json;
+        Send(m_hallViewers, json);
+    }
+
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override
     {
         const QString path = request.url().path();
         m_refusal = 404;
         if (!request.value("upgrade").isEmpty()) {
-            if (path != QLatin1String("/ws") && path != QLatin1String("/ws/board"))
+            if (!IsViewerPath(path))
                 return false;
-            if (int(m_stateViewers.size() + m_boardViewers.size()) >= m_limits.MaxViewers) {
+            if (ViewerCount() >= m_limits.MaxViewers) {
                 m_refusal = 503;
                 return false;
             }
@@ -192,6 +207,9 @@ protected:
         QByteArray type;
         if (path == QLatin1String("/state")) {
             body = m_state;
+            type = "application/json";
+        } else if (path == QLatin1String("/hall/state")) {
+            body = m_hall;
             type = "application/json";
         } else {
             for (size_t i = 0; i < std::size(Pages); ++i) {
@@ -232,19 +250,23 @@ private:
             viewer->setParent(this);
             viewer->setMaxAllowedIncomingMessageSize(MaxIncomingMessage);
             viewer->setMaxAllowedIncomingFrameSize(MaxIncomingMessage);
-            const bool board = viewer->requestUrl().path() == QLatin1String("/ws/board");
-            if (int(m_stateViewers.size() + m_boardViewers.size()) >= m_limits.MaxViewers
-                || (!board && viewer->requestUrl().path() != QLatin1String("/ws"))) {
+            const QString path = viewer->requestUrl().path();
+            const bool board = path == QLatin1String("/ws/board");
+            const bool hall = path == QLatin1String("/ws/hall");
+            if (ViewerCount() >= m_limits.MaxViewers || !IsViewerPath(path)) {
                 viewer->close(QWebSocketProtocol::CloseCodePolicyViolated);
                 viewer->deleteLater();
                 continue;
             }
             // Viewers only watch: whatever they send is dropped.
             connect(viewer, &QWebSocket::disconnected, this, [this, viewer] { Drop(viewer); });
-            std::vector<QWebSocket*>& list = board ? m_boardViewers : m_stateViewers;
+            std::vector<QWebSocket*>& list = board ? m_boardViewers : hall ? m_hallViewers : m_stateViewers;
             list.push_back(viewer);
             Count();
-            if (board) {
+            if (hall) {
+                if (!m_hall.isEmpty())
+                    Send(viewer, m_hall);
+            } else if (board) {
                 if (!m_pictures.isEmpty())
                     Send(viewer, m_pictures);
                 if (!m_view.isEmpty())
@@ -276,15 +298,20 @@ private:
 
     void Drop(QWebSocket* viewer)
     {
-        for (std::vector<QWebSocket*>* list : { &m_stateViewers, &m_boardViewers })
+        for (std::vector<QWebSocket*>* list : { &m_stateViewers, &m_boardViewers, &m_hallViewers })
             std::erase(*list, viewer);
         viewer->deleteLater();
         Count();
     }
 
+    int ViewerCount() const
+    {
+        return int(m_stateViewers.size() + m_boardViewers.size() + m_hallViewers.size());
+    }
+
     void Count()
     {
-        m_viewerCount->store(int(m_stateViewers.size() + m_boardViewers.size()));
+        m_viewerCount->store(ViewerCount());
         m_boardViewerCount->store(int(m_boardViewers.size()));
     }
 
@@ -295,7 +322,9 @@ private:
     std::vector<QByteArray> m_pages;
     std::vector<QWebSocket*> m_stateViewers;
     std::vector<QWebSocket*> m_boardViewers;
+    std::vector<QWebSocket*> m_hallViewers;
     QByteArray m_state;
+    QByteArray m_hall;
     QByteArray m_view;
     QByteArray m_pictures;
     int m_refusal = 404;
@@ -354,6 +383,13 @@ void BoardServer::PublishView(const QByteArray& json)
     ServerWorker* worker = m_worker;
     QMetaObject::invokeMethod(
         worker, [worker, json] { worker->SetView(json); }, Qt::QueuedConnection);
+}
+
+void BoardServer::PublishHall(const QByteArray& json)
+{
+    ServerWorker* worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker, [worker, json] { worker->SetHall(json); }, Qt::QueuedConnection);
 }
 
 void BoardServer::PublishPictures(const QByteArray& json)

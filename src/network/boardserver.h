@@ -8,6 +8,8 @@
 //   /state     the state as JSON       /korvelin.js  the pages' script
 //   /ws        WebSocket: the state, pushed on every change
 //   /ws/board  WebSocket: the board page's picture of the board
+//   /hall      the hall page: every mat of a hall view
+//   /hall/state  the mats as JSON      /ws/hall    WebSocket: the mats
 //
 // Anything else is 404. Only GET and HEAD are taken (405 otherwise);
 // malformed requests get 400, oversized ones 413, a request head that does
@@ -60,6 +62,8 @@ public:
     void PublishState(const QByteArray& json);
     void PublishView(const QByteArray& json);
     void PublishPictures(const QByteArray& json);
+    // The mats of a hall view (a program showing the hall serves them).
+    void PublishHall(const QByteArray& json);
 
     // Open WebSocket viewers, all and of the board page.
     int Viewers() const { return m_viewers->load(); }

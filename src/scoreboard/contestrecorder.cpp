@@ -233,6 +233,7 @@ void ContestRecorder::WriteResult()
     m_written = result;
     if (m_results)
         m_results->Append(result, &m_log);
+    emit ContestEnded(result);
 }
 
 void ContestRecorder::Restart()

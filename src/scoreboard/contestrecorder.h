@@ -98,6 +98,11 @@ public:
     // every refresh tick.
     void Tick();
 
+signals:
+    // The contest has ended with this result (written to the day's results
+    // when they are kept, and handed to whoever else wants it).
+    void ContestEnded(const kv::ContestResult& result);
+
 private:
     struct Clocks
     {

@@ -46,6 +46,7 @@ constexpr qint16 DefaultUndoKey = 8; // Backspace
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
 constexpr quint16 DefaultServePort = 8090;
+constexpr qint16 DefaultMat = 1;
 
 // What the options dialog can produce for each kind of field.
 constexpr qint64 ColorMin = 0;
@@ -58,6 +59,8 @@ constexpr qint64 LedTypeMin = 0;
 constexpr qint64 LedTypeMax = 1;
 constexpr qint64 PortMin = 1;
 constexpr qint64 PortMax = 65535;
+constexpr qint64 MatMin = 1;
+constexpr qint64 MatMax = 99;
 
 QString DefaultBuzzerFile()
 {
@@ -141,6 +144,11 @@ BoardSettingsRecord DefaultBoardSettings()
     r.ScoreHolds = true;
     r.Serve = false;
     r.ServePort = DefaultServePort;
+    r.Mat = DefaultMat;
+    r.Broker = QString();
+    r.BrokerTls = false;
+    r.BrokerUser = QString();
+    r.BrokerPassword = QString();
     return r;
 }
 
@@ -194,6 +202,13 @@ void LoadBoardSettings()
         = store.Read(NetworkSection, QStringLiteral("Serve"), QStringLiteral("No")) == QStringLiteral("Yes");
     s.ServePort = static_cast<quint16>(
         ReadInteger(store, NetworkSection, QStringLiteral("ServePort"), DefaultServePort, PortMin, PortMax));
+    s.Mat = static_cast<qint16>(
+        ReadInteger(store, NetworkSection, QStringLiteral("Mat"), DefaultMat, MatMin, MatMax));
+    s.Broker = store.Read(NetworkSection, QStringLiteral("Broker"), QString()).trimmed();
+    s.BrokerTls = store.Read(NetworkSection, QStringLiteral("BrokerTls"), QStringLiteral("No"))
+        == QStringLiteral("Yes");
+    s.BrokerUser = store.Read(NetworkSection, QStringLiteral("BrokerUser"), QString());
+    s.BrokerPassword = store.Read(NetworkSection, QStringLiteral("BrokerPassword"), QString());
 }
 
 bool SaveBoardSettingsGroup(int group)
@@ -236,6 +251,12 @@ bool SaveBoardSettingsGroup(int group)
         w.Text(
             NetworkSection, QStringLiteral("Serve"), s.Serve ? QStringLiteral("Yes") : QStringLiteral("No"));
         w.Number(NetworkSection, QStringLiteral("ServePort"), s.ServePort);
+        w.Number(NetworkSection, QStringLiteral("Mat"), s.Mat);
+        w.Text(NetworkSection, QStringLiteral("Broker"), s.Broker);
+        w.Text(NetworkSection, QStringLiteral("BrokerTls"),
+            s.BrokerTls ? QStringLiteral("Yes") : QStringLiteral("No"));
+        w.Text(NetworkSection, QStringLiteral("BrokerUser"), s.BrokerUser);
+        w.Text(NetworkSection, QStringLiteral("BrokerPassword"), s.BrokerPassword);
         break;
     default:
         return false;

@@ -42,9 +42,15 @@ struct BoardSettingsRecord
     qint32 GoldenScoreLimit = -1; // seconds; -1 unlimited, 0 none
     bool ScoreHolds = true; // stored as "Yes" / "No"
 
-    // "NetworkSettings": the board shown in browsers on the hall's network.
+    // "NetworkSettings": the board shown in browsers on the hall's network,
+    // and the hall's message broker with this board's mat on it.
     bool Serve = false; // stored as "Yes" / "No"
     quint16 ServePort = 8090;
+    qint16 Mat = 1; // 1 to 99
+    QString Broker; // HOST[:PORT]; empty: the board is on no broker
+    bool BrokerTls = false; // stored as "Yes" / "No"
+    QString BrokerUser;
+    QString BrokerPassword;
 
     friend bool operator==(const BoardSettingsRecord&, const BoardSettingsRecord&) = default;
 };

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -123,6 +124,19 @@ std::optional<quint16> ParseServePort(const QString& text)
     return static_cast<quint16>(port);
 }
 
+std::optional<qint16> ParseMat(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 2 || !std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))
+        return std::nullopt;
+    const int mat = trimmed.toInt();
+    if (mat < 1 || mat > 99)
+        return std::nullopt;
+    return static_cast<qint16>(mat);
+}
+
 frmOptions::frmOptions(QWidget* parent)
     : ModalForm(parent)
 {
@@ -192,6 +206,13 @@ frmOptions::frmOptions(QWidget* parent)
     optServeOff = ControlAs<OptionButton>(QStringLiteral("optServeOff"));
     optServeOn = ControlAs<OptionButton>(QStringLiteral("optServeOn"));
     txtServePort = ControlAs<TextBox>(QStringLiteral("txtServePort"));
+    txtBroker = ControlAs<TextBox>(QStringLiteral("txtBroker"));
+    txtMat = ControlAs<TextBox>(QStringLiteral("txtMat"));
+    chkBrokerTls = ControlAs<CheckBox>(QStringLiteral("chkBrokerTls"));
+    txtBrokerUser = ControlAs<TextBox>(QStringLiteral("txtBrokerUser"));
+    txtBrokerPassword = ControlAs<TextBox>(QStringLiteral("txtBrokerPassword"));
+    // The broker's password is never shown.
+    txtBrokerPassword->Editor()->setEchoMode(QLineEdit::Password);
 
     // The preview boxes take the dialog's own face colour.
     const int face = FromQColor(palette().color(QPalette::Window));
@@ -312,6 +333,11 @@ void frmOptions::Load()
     optServeOn->SetValue(BoardSettings.Serve);
     optServeOff->SetValue(!BoardSettings.Serve);
     txtServePort->SetText(QString::number(BoardSettings.ServePort));
+    txtBroker->SetText(BoardSettings.Broker);
+    txtMat->SetText(QString::number(BoardSettings.Mat));
+    chkBrokerTls->SetValue(BoardSettings.BrokerTls);
+    txtBrokerUser->SetText(BoardSettings.BrokerUser);
+    txtBrokerPassword->SetText(BoardSettings.BrokerPassword);
 }
 
 void frmOptions::cmbRuleSet_Click()
@@ -541,6 +567,12 @@ void frmOptions::cmdOk_Click()
     // A port that is not a number from 1 to 65535 keeps the one before.
     BoardSettings.Serve = optServeOn->Value();
     BoardSettings.ServePort = ParseServePort(txtServePort->Text()).value_or(BoardSettings.ServePort);
+    // A mat that is not a number from 1 to 99 keeps the one before.
+    BoardSettings.Broker = txtBroker->Text().trimmed();
+    BoardSettings.Mat = ParseMat(txtMat->Text()).value_or(BoardSettings.Mat);
+    BoardSettings.BrokerTls = chkBrokerTls->Value();
+    BoardSettings.BrokerUser = txtBrokerUser->Text();
+    BoardSettings.BrokerPassword = txtBrokerPassword->Text();
     saved = SaveBoardSettingsGroup(NetworkSettingsGroup) && saved;
     if (!saved) {
         Dialogs().ShowWarning(this, tr("Options"),

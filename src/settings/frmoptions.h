@@ -126,6 +126,11 @@ public:
     OptionButton* optServeOff = nullptr;
     OptionButton* optServeOn = nullptr;
     TextBox* txtServePort = nullptr;
+    TextBox* txtBroker = nullptr;
+    TextBox* txtMat = nullptr;
+    CheckBox* chkBrokerTls = nullptr;
+    TextBox* txtBrokerUser = nullptr;
+    TextBox* txtBrokerPassword = nullptr;
 
 private:
     void ShowKey(DialogLabel* label, qint16 KeyCode);
@@ -149,6 +154,8 @@ int LanguageListIndex(const QString& setting);
 // The port typed in the network options: a whole number from 1 to 65535,
 // else nothing.
 std::optional<quint16> ParseServePort(const QString& text);
+// A mat number typed in the options: 1 to 99, else nothing.
+std::optional<qint16> ParseMat(const QString& text);
 
 // Opens the options dialog modal over the program's active window.
 void ShowOptionsDialog();

@@ -101,7 +101,7 @@ const std::vector<ControlDesign>& OptionsDesign()
         {"lblBuzzerKey", -1, "DialogLabel", "Frame11", 4080, 780, 1335, 375, {{"BorderStyle", Single}, {"Alignment", Centre}}},
         // The entries are the languages' own names, filled in by the dialog.
         {"fraLanguage", -1, "CaptionFrame", "tabAdditionalSettings", 240, 2160, 2895, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Language:")}}},
-        {"cmbLanguage", -1, "ComboBox", "fraLanguage", 120, 360, 2655, 315, {{"TabIndex", 40}}},
+        {"cmbLanguage", -1, "ComboBox", "fraLanguage", 120, 360, 2655, 315, {{"TabIndex", 42}}},
 
         // "Rules"
         {"fraRuleSet", -1, "CaptionFrame", "tabRules", 360, 720, 2535, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Rule set:")}}},
@@ -115,11 +115,22 @@ const std::vector<ControlDesign>& OptionsDesign()
         {"lblRulesNote", -1, "DialogLabel", "tabRules", 360, 2880, 5295, 1335, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "A category fills the contest length and the golden-score limit; the length can still be typed on the contest clock. The rule set changes only between contests: press the reset key first.")}, {"FontName", "Arial"}, {"FontSize", 9.75}}},
 
         // "Network"
-        {"fraNetwork", -1, "CaptionFrame", "tabNetwork", 360, 720, 5295, 2655, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Show the board in browsers on the network:")}}},
-        {"optServeOff", -1, "OptionButton", "fraNetwork", 240, 360, 2415, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Off")}, {"TabIndex", 34}}},
-        {"optServeOn", -1, "OptionButton", "fraNetwork", 240, 840, 1815, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "On, on port:")}, {"TabIndex", 35}}},
-        {"txtServePort", -1, "TextBox", "fraNetwork", 2160, 840, 975, 375, {{"MaxLength", 5}, {"Alignment", Centre}, {"TabIndex", 36}}},
-        {"lblServeNote", -1, "DialogLabel", "fraNetwork", 240, 1440, 4815, 1095, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Any browser on the hall's network then shows the board at the address in the board's title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.")}}},
+        {"fraNetwork", -1, "CaptionFrame", "tabNetwork", 360, 660, 5295, 2010, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Show the board in browsers on the network:")}}},
+        {"optServeOff", -1, "OptionButton", "fraNetwork", 240, 300, 2415, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Off")}, {"TabIndex", 34}}},
+        {"optServeOn", -1, "OptionButton", "fraNetwork", 240, 660, 1815, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "On, on port:")}, {"TabIndex", 35}}},
+        {"txtServePort", -1, "TextBox", "fraNetwork", 2160, 660, 975, 375, {{"MaxLength", 5}, {"Alignment", Centre}, {"TabIndex", 36}}},
+        {"lblServeNote", -1, "DialogLabel", "fraNetwork", 240, 1080, 4815, 855, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Any browser on the hall's network then shows the board at the address in the board's title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.")}}},
+        {"fraBroker", -1, "CaptionFrame", "tabNetwork", 360, 2760, 5295, 2460, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "The hall's message broker (MQTT):")}}},
+        {"lblBroker", -1, "DialogLabel", "fraBroker", 240, 330, 1815, 345, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Broker (host:port):")}}},
+        {"txtBroker", -1, "TextBox", "fraBroker", 2160, 300, 2895, 345, {{"MaxLength", 100}, {"TabIndex", 37}}},
+        {"lblMat", -1, "DialogLabel", "fraBroker", 240, 720, 1815, 345, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "This board is mat:")}}},
+        {"txtMat", -1, "TextBox", "fraBroker", 2160, 690, 615, 345, {{"MaxLength", 2}, {"Alignment", Centre}, {"TabIndex", 38}}},
+        {"chkBrokerTls", -1, "CheckBox", "fraBroker", 3000, 690, 2055, 345, {{"Caption", "TLS"}, {"TabIndex", 39}}},
+        {"lblBrokerUser", -1, "DialogLabel", "fraBroker", 240, 1110, 1815, 345, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "User name:")}}},
+        {"txtBrokerUser", -1, "TextBox", "fraBroker", 2160, 1080, 2895, 345, {{"MaxLength", 100}, {"TabIndex", 40}}},
+        {"lblBrokerPassword", -1, "DialogLabel", "fraBroker", 240, 1500, 1815, 345, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Password:")}}},
+        {"txtBrokerPassword", -1, "TextBox", "fraBroker", 2160, 1470, 2895, 345, {{"MaxLength", 100}, {"TabIndex", 41}}},
+        {"lblBrokerNote", -1, "DialogLabel", "fraBroker", 240, 1890, 4815, 480, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.")}}},
 
         {"cmdOk", -1, "CommandButton", "", 1935, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Ok")}, {"TabIndex", 28}}},
         {"cmdCancel", -1, "CommandButton", "", 3255, 5520, 1080, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmOptions", "&Cancel")}, {"TabIndex", 29}}},

@@ -1,6 +1,9 @@
 #include "startup/application.h"
 
 #include "display/audiencedisplay.h"
+#include "hall/hallweb.h"
+#include "hall/hallwindow.h"
+#include "hall/matservice.h"
 #include "help/frmhelp.h"
 #include "language/language.h"
 #include "network/webservice.h"
@@ -20,6 +23,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <optional>
 
 namespace kv {
 
@@ -42,6 +46,15 @@ int& KeepArguments(int& argc, char** argv)
 {
     KeptArguments() = RawArguments(argc, argv);
     return argc;
+}
+// What the command line asks of the broker for this run.
+BrokerChoice BrokerAsked(const CommandLine& commandLine)
+{
+    return { .Broker = commandLine.Broker,
+        .Mat = commandLine.Mat,
+        .Tls = commandLine.BrokerTls,
+        .User = commandLine.BrokerUser,
+        .Off = commandLine.BrokerOff };
 }
 } // namespace
 
@@ -142,6 +155,41 @@ void KorvelinApplication::StartServing(bool serveAsked, quint16 portAsked)
     web->Start(serveAsked, portAsked);
 }
 
+void KorvelinApplication::StartPublishing(const CommandLine& commandLine)
+{
+    frmScoreboard* board = frmSplash::Scoreboard();
+    if (!board)
+        return;
+    // On the hall's broker when the settings or the command line name one;
+    // follows the options from then on.
+    auto* mat = new MatService(*board);
+    mat->Start(BrokerAsked(commandLine));
+}
+
+bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
+{
+    LoadBoardSettings();
+    QString why;
+    const std::optional<MqttOptions> options = ChooseBroker(BrokerAsked(commandLine), BoardSettings, &why);
+    if (!options) {
+        const QString text = why.isEmpty()
+            ? QStringLiteral(
+                "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+                "or a broker in the options (F2, \"Network\").")
+            : why;
+        qWarning("%s", qPrintable(text));
+        QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
+        return false;
+    }
+    auto* hall = new HallWindow(*options);
+    hall->setAttribute(Qt::WA_DeleteOnClose);
+    hall->Start();
+    if (commandLine.Serve || BoardSettings.Serve)
+        ServeHall(*hall, commandLine.ServePort != 0 ? commandLine.ServePort : BoardSettings.ServePort);
+    PlaceHallWindow(*hall);
+    return true;
+}
+
 int KorvelinApplication::Run()
 {
     // The program speaks the stored language, or the system's, from its
@@ -154,11 +202,14 @@ int KorvelinApplication::Run()
             qWarning("%s", qPrintable(commandLine.Error));
             QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
         }
+        if (commandLine.Hall)
+            return OpenHall(commandLine) ? exec() : 2;
         auto* splash = new frmSplash;
         QWidget* first = splash;
         if (splash->Load(commandLine.Arguments)) {
             first = frmSplash::Scoreboard();
             StartServing(commandLine.Serve, commandLine.ServePort);
+            StartPublishing(commandLine);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
@@ -167,6 +218,7 @@ int KorvelinApplication::Run()
                 [this, serve = commandLine.Serve, port = commandLine.ServePort] {
                     StartServing(serve, port);
                 });
+            connect(splash, &QObject::destroyed, this, [this, commandLine] { StartPublishing(commandLine); });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

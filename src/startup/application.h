@@ -9,6 +9,8 @@ class QThread;
 
 namespace kv {
 
+struct CommandLine;
+
 // The program's application object. An unexpected failure inside any event
 // handler is shown in a message box and ends the program.
 class KorvelinApplication final : public QApplication
@@ -42,6 +44,12 @@ private:
     // effect on a helper thread, while the windows are being made.
     void PrepareFonts();
     void OpenAudienceDisplay(int requestedScreen);
+    // The hall view instead of a board; false when it cannot open (the
+    // operator has been told why).
+    bool OpenHall(const CommandLine& commandLine);
+    // Puts the board on the hall's broker when the command line or the
+    // settings name one.
+    void StartPublishing(const CommandLine& commandLine);
 
     std::unique_ptr<QThread> m_fontPreparation;
     void StartServing(bool serveAsked, quint16 portAsked);

@@ -1,5 +1,7 @@
 #include "startup/commandline.h"
 
+#include "hall/brokeraddress.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -11,6 +13,58 @@ const QString AudiencePrefix = QStringLiteral("--audience=");
 const QString ServeOption = QStringLiteral("serve");
 const QString ServePrefix = QStringLiteral("--serve=");
 const QString HelpOption = QStringLiteral("help");
+
+void AddError(CommandLine& result, const QString& error)
+{
+    result.Error = result.Error.isEmpty() ? error : result.Error + QStringLiteral("\n\n") + error;
+}
+
+// Takes the hall's options (--hall, --mat=N, --broker=HOST[:PORT],
+// --broker-tls, --broker-user=NAME) out of the arguments. Values come after
+// "=" only, so that no option swallows the "bypass" after it.
+QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result)
+{
+    QStringList rest;
+    bool optionsEnded = false;
+    for (const QString& argument : rawArguments) {
+        optionsEnded = optionsEnded || argument == QStringLiteral("--");
+        const auto value = [&argument](const char* prefix) { return argument.mid(qstrlen(prefix)); };
+        if (optionsEnded) {
+            rest << argument;
+        } else if (argument == QStringLiteral("--hall")) {
+            result.Hall = true;
+        } else if (argument == QStringLiteral("--broker-tls")) {
+            result.BrokerTls = true;
+        } else if (argument.startsWith(QStringLiteral("--mat="))) {
+            bool ok = false;
+            const int mat = value("--mat=").toInt(&ok);
+            if (ok && mat >= 1 && mat <= 99) {
+                result.Mat = mat;
+            } else {
+                AddError(result,
+                    QStringLiteral("The board is not put on the broker: \"%1\" is not a mat number. "
+                                   "Use --mat=N with N from 1 to 99.")
+                        .arg(value("--mat=")));
+                result.BrokerOff = true;
+            }
+        } else if (argument.startsWith(QStringLiteral("--broker="))) {
+            const BrokerAddress address = ParseBrokerAddress(value("--broker="));
+            if (address.IsValid()) {
+                result.Broker = value("--broker=").trimmed();
+            } else {
+                AddError(result,
+                    QStringLiteral("The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
+                        .arg(address.Error));
+                result.BrokerOff = true;
+            }
+        } else if (argument.startsWith(QStringLiteral("--broker-user="))) {
+            result.BrokerUser = value("--broker-user=");
+        } else {
+            rest << argument;
+        }
+    }
+    return rest;
+}
 } // namespace
 
 QString CommandLineHelp()
@@ -32,23 +86,44 @@ QString CommandLineHelp()
                 "http://<this computer>:8090/") },
         { "--serve=PORT",
             QT_TRANSLATE_NOOP("kv::CommandLine", "the same, on PORT (1 to 65535) for this run") },
+        { "--mat=N",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "this board is mat N (1 to 99) on the hall's broker") },
+        { "--broker=HOST[:PORT]",
+            QT_TRANSLATE_NOOP("kv::CommandLine",
+                "publish the board on the hall's MQTT broker (port 1883 unless\ngiven) for this run; with "
+                "--hall, the broker to show") },
+        { "--broker-tls",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "reach the broker with TLS (port 8883 unless given)") },
+        { "--broker-user=NAME",
+            QT_TRANSLATE_NOOP(
+                "kv::CommandLine", "the user name at the broker; the password is the options'") },
+        { "--hall",
+            QT_TRANSLATE_NOOP(
+                "kv::CommandLine", "the hall view: every mat on the broker, one compact board each") },
         { "-h, --help", QT_TRANSLATE_NOOP("kv::CommandLine", "show these options and end") },
     };
-    QString help = QStringLiteral("%1 korvelin [bypass] [--audience[=N]] [--serve[=PORT]]\n%2\n\n")
+    QString help = QStringLiteral(
+        "%1 korvelin [bypass] [--audience[=N]] [--serve[=PORT]] [--mat=N] [--broker=HOST[:PORT]]\n"
+        "%2 korvelin --hall [--broker=HOST[:PORT]]\n%3\n\n")
                        .arg(QCoreApplication::translate("kv::CommandLine", "Usage:"),
+                           QString(QCoreApplication::translate("kv::CommandLine", "Usage:").size(), u' '),
                            QCoreApplication::translate("kv::CommandLine", "A judo contest scoreboard."));
     for (const auto& [option, description] : options) {
         const QString text = QCoreApplication::translate("kv::CommandLine", description);
+        const QString name = QString::fromLatin1(option);
+        // An option too long for its column has its description on the next line.
+        const QString lead
+            = name.size() < 18 ? name.leftJustified(18) : name + QStringLiteral("\n") + QString(20, u' ');
         help += QStringLiteral("  %1%2\n")
-                    .arg(QString::fromLatin1(option).leftJustified(18),
-                        QString(text).replace(u'\n', QStringLiteral("\n") + QString(20, u' ')));
+                    .arg(lead, QString(text).replace(u'\n', QStringLiteral("\n") + QString(20, u' ')));
     }
     return help;
 }
 
-CommandLine ParseCommandLine(const QStringList& rawArguments)
+CommandLine ParseCommandLine(const QStringList& allArguments)
 {
     CommandLine result;
+    const QStringList rawArguments = TakeHallOptions(allArguments, result);
     // The parser knows --audience as a switch; a screen number comes as
     // --audience=N and is taken out here, since an option with a value would
     // swallow the "bypass" of "--audience bypass".

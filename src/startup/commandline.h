@@ -24,6 +24,21 @@ struct CommandLine
     quint16 ServePort = 0;
     // --help or -h: print the options and end.
     bool Help = false;
+    // --hall: the hall view of every mat on the broker instead of a board.
+    bool Hall = false;
+    // --mat=N: this board is mat N (1 to 99) on the broker; 0 means the mat
+    // of the settings.
+    int Mat = 0;
+    // --broker=HOST[:PORT]: the hall's message broker for this run; empty
+    // means the broker of the settings.
+    QString Broker;
+    // --broker-tls: the broker is reached with TLS.
+    bool BrokerTls = false;
+    // --broker-user=NAME: the user name at the broker (the password is the
+    // one of the settings).
+    QString BrokerUser;
+    // A hall option was wrong: no broker for this run (Error says why).
+    bool BrokerOff = false;
     // A message for the operator when an option is wrong; the program then
     // starts without what the option asked for.
     QString Error;

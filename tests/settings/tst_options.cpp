@@ -150,6 +150,8 @@ private slots:
     void saveFails_reportedAndKeptForThisRun();
     void network_data();
     void network();
+    void broker_data();
+    void broker();
 };
 
 void TestOptions::init()
@@ -239,6 +241,52 @@ void TestOptions::network()
     QCOMPARE(store.Read("NetworkSettings", "ServePort"), port);
     QCOMPARE(BoardSettings.Serve, on);
     QCOMPARE(QString::number(BoardSettings.ServePort), port);
+}
+
+void TestOptions::broker_data()
+{
+    QTest::addColumn<QString>("broker");
+    QTest::addColumn<QString>("mat");
+    QTest::addColumn<QString>("storedMat");
+    QTest::newRow("a broker and mat 12") << " hallpc:1884 "
+                                         << "12"
+                                         << "12";
+    QTest::newRow("mat 0 keeps 1") << "hallpc"
+                                   << "0"
+                                   << "1";
+    QTest::newRow("mat 100 keeps 1") << "hallpc"
+                                     << "100"
+                                     << "1";
+    QTest::newRow("no broker") << ""
+                               << "3"
+                               << "3";
+}
+
+void TestOptions::broker()
+{
+    QFETCH(QString, broker);
+    QFETCH(QString, mat);
+    QFETCH(QString, storedMat);
+    TestStore store;
+    FakeDialogs dialogs;
+    frmOptions options;
+    options.Load();
+    QCOMPARE(options.txtBroker->Text(), QString());
+    QCOMPARE(options.txtMat->Text(), QStringLiteral("1"));
+    // The password is typed unseen.
+    QCOMPARE(options.txtBrokerPassword->Editor()->echoMode(), QLineEdit::Password);
+    options.txtBroker->SetText(broker);
+    options.txtMat->SetText(mat);
+    options.chkBrokerTls->SetValue(true);
+    options.txtBrokerUser->SetText(QStringLiteral("mat user"));
+    options.txtBrokerPassword->SetText(QStringLiteral("p;ss \"w\""));
+    options.cmdOk_Click();
+    QCOMPARE(store.Read("NetworkSettings", "Broker"), broker.trimmed());
+    QCOMPARE(store.Read("NetworkSettings", "Mat"), storedMat);
+    QCOMPARE(store.Read("NetworkSettings", "BrokerTls"), QStringLiteral("Yes"));
+    QCOMPARE(store.Read("NetworkSettings", "BrokerUser"), QStringLiteral("mat user"));
+    QCOMPARE(store.Read("NetworkSettings", "BrokerPassword"), QStringLiteral("p;ss \"w\""));
+    QCOMPARE(QString::number(BoardSettings.Mat), storedMat);
 }
 
 void TestOptions::load_numLockOption_data()

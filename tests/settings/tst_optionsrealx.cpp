@@ -178,9 +178,9 @@ void TestOptionsRealX::screenshots()
     options.Load();
     options.show();
     QVERIFY(QTest::qWaitForWindowExposed(&options));
-    const char* const names[]
-        = { "1-key-controls", "2-color-controls", "3-text-controls", "4-pictures", "5-additional-settings" };
-    for (int tab = 0; tab < 5; ++tab) {
+    const char* const names[] = { "1-key-controls", "2-color-controls", "3-text-controls", "4-pictures",
+        "5-additional-settings", "6-rules", "7-network" };
+    for (int tab = 0; tab < 7; ++tab) {
         options.SSTab1->SetTab(tab);
         QCoreApplication::processEvents();
         QVERIFY(options.grab().save(QDir(folder).filePath(QStringLiteral("options-%1.png").arg(names[tab]))));

@@ -43,6 +43,11 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "RuleSettings", "ScoreHolds" },
     { "NetworkSettings", "Serve" },
     { "NetworkSettings", "ServePort" },
+    { "NetworkSettings", "Mat" },
+    { "NetworkSettings", "Broker" },
+    { "NetworkSettings", "BrokerTls" },
+    { "NetworkSettings", "BrokerUser" },
+    { "NetworkSettings", "BrokerPassword" },
 };
 
 QVariant Field(const BoardSettingsRecord& r, const QString& key)
@@ -75,6 +80,11 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "ScoreHolds", r.ScoreHolds },
         { "Serve", r.Serve },
         { "ServePort", int(r.ServePort) },
+        { "Mat", int(r.Mat) },
+        { "Broker", r.Broker },
+        { "BrokerTls", r.BrokerTls },
+        { "BrokerUser", r.BrokerUser },
+        { "BrokerPassword", r.BrokerPassword },
     };
     return fields.value(key);
 }
@@ -230,6 +240,9 @@ void TestSettings::freshStoreGivesDefaults()
     QCOMPARE(s.LEDType, qint16(0));
     QCOMPARE(s.Serve, false);
     QCOMPARE(s.ServePort, quint16(8090));
+    QCOMPARE(s.Mat, qint16(1));
+    QVERIFY(s.Broker.isEmpty());
+    QCOMPARE(s.BrokerTls, false);
     QCOMPARE(s, DefaultBoardSettings());
     // Loading writes nothing.
     QVERIFY(!QFile::exists(m_file));
@@ -308,6 +321,15 @@ void TestSettings::storedValueLoads_data()
     row("ServePort 0", "NetworkSettings", "ServePort", "0", 8090);
     row("ServePort 65536", "NetworkSettings", "ServePort", "65536", 8090);
     row("ServePort as text", "NetworkSettings", "ServePort", "http", 8090);
+    row("Mat 99", "NetworkSettings", "Mat", "99", 99);
+    row("Mat 0", "NetworkSettings", "Mat", "0", 1);
+    row("Mat 100", "NetworkSettings", "Mat", "100", 1);
+    row("Broker with a port", "NetworkSettings", "Broker", "hallpc:1884", QString("hallpc:1884"));
+    row("Broker blanks trimmed", "NetworkSettings", "Broker", " hallpc ", QString("hallpc"));
+    row("BrokerTls Yes", "NetworkSettings", "BrokerTls", "Yes", true);
+    row("BrokerTls damaged", "NetworkSettings", "BrokerTls", "1", false);
+    row("BrokerPassword kept as it is", "NetworkSettings", "BrokerPassword", " p=ss;\"word ",
+        QString(" p=ss;\"word "));
 }
 
 void TestSettings::storedValueLoads()
@@ -450,6 +472,11 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.ScoreHolds = false;
     r.Serve = true;
     r.ServePort = 65000;
+    r.Mat = 7;
+    r.Broker = "10.0.0.2:1884";
+    r.BrokerTls = true;
+    r.BrokerUser = "mat7";
+    r.BrokerPassword = "Sekret, \"judo\" 7";
     BoardSettings = r;
 
     QVERIFY(SaveAllBoardSettings());
@@ -496,7 +523,9 @@ void TestSettings::saveGroupWritesOnlyItsKeys_data()
     QTest::newRow("pictures") << 5 << QStringList { "HomePic", "VisitorPic", "LEDType" };
     QTest::newRow("no group 0") << 0 << QStringList {};
     QTest::newRow("no group 6") << 6 << QStringList {};
-    QTest::newRow("network") << 7 << QStringList { "Serve", "ServePort" };
+    QTest::newRow("network") << 7
+                             << QStringList { "Serve", "ServePort", "Mat", "Broker", "BrokerTls",
+                                    "BrokerUser", "BrokerPassword" };
 }
 
 void TestSettings::saveGroupWritesOnlyItsKeys()

@@ -16,6 +16,8 @@ class TestCommandLine : public QObject
 private slots:
     void parse_data();
     void parse();
+    void hallOptions_data();
+    void hallOptions();
     void qtOptions_keptAsTyped();
     void serve_data();
     void serve();
@@ -117,8 +119,69 @@ void TestCommandLine::serve()
 void TestCommandLine::help_listsEveryOption()
 {
     const QString help = CommandLineHelp();
-    for (const char* option : { "bypass", "--audience", "--audience=N", "--serve", "--serve=PORT", "--help" })
+    for (const char* option : { "bypass", "--audience", "--audience=N", "--serve", "--serve=PORT", "--help",
+             "--hall", "--mat=N", "--broker=HOST[:PORT]", "--broker-tls", "--broker-user=NAME" })
         QVERIFY2(help.contains(QLatin1String(option)), option);
+}
+
+void TestCommandLine::hallOptions_data()
+{
+    QTest::addColumn<QStringList>("raw");
+    QTest::addColumn<bool>("bypass");
+    QTest::addColumn<bool>("hall");
+    QTest::addColumn<int>("mat");
+    QTest::addColumn<QString>("broker");
+    QTest::addColumn<bool>("tls");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a board on a broker") << QStringList { "--mat=3", "--broker=hall.local:1884", "bypass" }
+                                         << true << false << 3 << "hall.local:1884" << false << ""
+                                         << "";
+    QTest::newRow("the hall view") << QStringList { "--hall", "--broker=10.0.0.2" } << false << true << 0
+                                   << "10.0.0.2" << false << ""
+                                   << "";
+    QTest::newRow("TLS and a user") << QStringList { "bypass", "--broker=broker", "--broker-tls",
+        "--broker-user=mat3" } << true
+                                    << false << 0 << "broker" << true << "mat3"
+                                    << "";
+    QTest::newRow("mat 0") << QStringList { "--mat=0", "bypass" } << true << false << 0 << "" << false << ""
+                           << "\"0\" is not a mat number";
+    QTest::newRow("mat 100") << QStringList { "--mat=100" } << false << false << 0 << "" << false << ""
+                             << "\"100\" is not a mat number";
+    QTest::newRow("mat x") << QStringList { "--mat=x" } << false << false << 0 << "" << false << ""
+                           << "\"x\" is not a mat number";
+    QTest::newRow("broker with a bad port")
+        << QStringList { "--broker=hall:99999", "bypass" } << true << false << 0 << "" << false << ""
+        << "\"99999\" is not a port number";
+    QTest::newRow("broker empty") << QStringList { "--broker=" } << false << false << 0 << "" << false << ""
+                                  << "names no host";
+    QTest::newRow("--mat without = is no option")
+        << QStringList { "--mat", "3" } << false << false << 0 << "" << false << ""
+        << "";
+    QTest::newRow("after --, arguments")
+        << QStringList { "--", "--hall", "--mat=3" } << false << false << 0 << "" << false << ""
+        << "";
+}
+
+void TestCommandLine::hallOptions()
+{
+    QFETCH(QStringList, raw);
+    QFETCH(bool, bypass);
+    QFETCH(bool, hall);
+    QFETCH(int, mat);
+    QFETCH(QString, broker);
+    QFETCH(bool, tls);
+    QFETCH(QString, user);
+    QFETCH(QString, error);
+    const CommandLine line = ParseCommandLine(raw);
+    QCOMPARE(IsBypass(line.Arguments), bypass);
+    QCOMPARE(line.Hall, hall);
+    QCOMPARE(line.Mat, mat);
+    QCOMPARE(line.Broker, broker);
+    QCOMPARE(line.BrokerTls, tls);
+    QCOMPARE(line.BrokerUser, user);
+    QCOMPARE(line.BrokerOff, !error.isEmpty());
+    QVERIFY2(error.isEmpty() ? line.Error.isEmpty() : line.Error.contains(error), qPrintable(line.Error));
 }
 
 void TestCommandLine::qtOptions_keptAsTyped()
