@@ -27,6 +27,37 @@ Korvelin läuft ohne weiter. Wählen Sie einen anderen Port in den Optionen (F2,
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>„%1“ hat keine schließende ]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>„%1“ hat nicht die Form HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>„%1“ hat nach dem Doppelpunkt keinen Port</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>„%1“ ist keine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>„%1“ nennt keinen Host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>„%1“ ist kein Hostname</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>„%1“ ist keine Portnummer von 1 bis 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>Die Zuschaueranzeige wurde nicht geöffnet: „%1“ ist keine Bildschirmnummer. Verwenden Sie --audience für den ersten freien Bildschirm oder --audience=N mit N ab 1 für den Bildschirm nach Nummer.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>Die Tafel wird nicht beim Broker angemeldet: „%1“ ist keine Mattennummer. Verwenden Sie --mat=N mit N von 1 bis 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>Der Broker wird nicht verwendet: %1. Verwenden Sie --broker=HOST oder --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>diese Tafel ist Matte N (1 bis 99) beim Broker der Halle</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>die Tafel für diesen Lauf beim MQTT-Broker der Halle veröffentlichen
+(Port 1883, wenn nicht angegeben); mit --hall der gezeigte Broker</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>den Broker über TLS erreichen (Port 8883, wenn nicht angegeben)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>der Benutzername beim Broker; das Passwort steht in den Optionen</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>die Hallenansicht: jede Matte des Brokers als kleine Tafel</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nichts zurückzunehmen</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>zurückgenommen: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>die Ergebnisse können nicht gesichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>Uhr gestartet</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>Uhr gestoppt</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>Zeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>Osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>Toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>Ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>Waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>Yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>Shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>medizinisches Zeichen</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>Sieger</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>Golden Score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>Kampfdauer</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>Rücknahme</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>Warten auf die Matten bei %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – Hallenansicht</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>Broker offline</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
         <translation>Korvelin ist auf einen unerwarteten Fehler gestoßen und muss beendet werden.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>Die Hallenansicht braucht den Nachrichten-Broker der Halle: korvelin --hall --broker=HOST[:PORT] oder einen Broker in den Optionen (F2, „Netzwerk“).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>MATTE %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>Der Broker „%1“ wird nicht verwendet: %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>Broker offline</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ Die neuen Einstellungen gelten, bis Korvelin geschlossen wird.</translation>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Jeder Browser im Hallennetz zeigt dann die Tafel unter der Adresse in der Titelzeile der Tafel (http://dieser Rechner:Port/), eine Leiste für Streams unter /overlay und den Zustand als JSON unter /state. Über das Netz lässt sich am Kampf nichts ändern.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>die letzte Änderung zurücknehmen wollen</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Nachrichten-Broker der Halle (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Broker (Host:Port):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Diese Tafel ist Matte:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Leer: bei keinem Broker. Die Tafel veröffentlicht Zustand, Ergebnisse und Anwesenheit unter korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>Ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>Ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>Waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>Yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>Hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>Entscheid</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>Golden Score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Wodurch</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Wertung Heim</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Wertung Gast</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Kampfzeit</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regelwerk</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>Die Ergebnisse können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>Keine Kämpfe am %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 Kampf am %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 Kämpfe am %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(1 beschädigte Zeile übersprungen)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(%1 beschädigte Zeilen übersprungen)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>Die Ergebnisse können nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>Der Ordner %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Sieger</translation>
     </message>
 </context>
 <context>

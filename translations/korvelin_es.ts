@@ -27,6 +27,37 @@ Korvelin sigue sin ello. Elija otro puerto en las opciones (F2, “Red”).</tra
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>“%1” no tiene ] de cierre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>“%1” no tiene la forma HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>“%1” no tiene puerto después de los dos puntos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>“%1” no es una dirección IPv6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>“%1” no indica ningún host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>“%1” no es un nombre de host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>“%1” no es un número de puerto de 1 a 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ opciones (8090 si no se cambia): http://&lt;este equipo&gt;:8090/</translation>
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>No se abrió la pantalla del público: “%1” no es un número de pantalla. Use --audience para la primera pantalla libre o --audience=N con N desde 1 para la pantalla por número.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>El marcador no se publica en el bróker: “%1” no es un número de tatami. Use --mat=N con N de 1 a 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>No se usa el bróker: %1. Use --broker=HOST o --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>este marcador es el tatami N (1 a 99) en el bróker de la sala</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>publicar el marcador en el bróker MQTT de la sala durante esta
+ejecución (puerto 1883 si no se indica); con --hall, el bróker que se muestra</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>conectar con el bróker por TLS (puerto 8883 si no se indica)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>el nombre de usuario en el bróker; la contraseña es la de las opciones</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>la vista de la sala: cada tatami del bróker en un marcador compacto</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nada que deshacer</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>deshecho: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>no se pueden guardar los resultados</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>reloj en marcha</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>reloj parado</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>fin del tiempo</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>atención médica</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>ganador</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>duración del combate</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>deshacer</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reinicio</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>Esperando a los tatamis en %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – vista de la sala</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>bróker sin conexión</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ opciones (8090 si no se cambia): http://&lt;este equipo&gt;:8090/</translation>
         <translation>Korvelin ha encontrado un error inesperado y debe cerrarse.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>La vista de la sala necesita el bróker de mensajes de la sala: korvelin --hall --broker=HOST[:PORT], o un bróker en las opciones (F2, “Red”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>TATAMI %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>sin conexión</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>No se usa el bróker “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>bróker sin conexión</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ Los nuevos ajustes valen hasta que se cierre Korvelin.</translation>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Cualquier navegador de la red de la sala muestra entonces el marcador en la dirección del título del marcador (http://este equipo:puerto/), una barra para emisiones en /overlay y el estado en JSON en /state. Desde la red no se puede cambiar nada del combate.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>deshacer el último cambio</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Deshacer último cambio</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Bróker de mensajes de la sala (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Bróker (host:puerto):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Este marcador es el tatami:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Usuario:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Vacío: sin bróker. El marcador publica su estado, resultados y presencia bajo korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>decisión</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Cómo</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Puntos local</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Puntos visitante</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Tiempo de combate</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglamento</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>No se pueden leer los resultados: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>No hay combates el %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 combate el %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 combates el %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(se omitió 1 línea dañada)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(se omitieron %1 líneas dañadas)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>No se pueden escribir los resultados en %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>No se puede abrir la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Ganador</translation>
     </message>
 </context>
 <context>

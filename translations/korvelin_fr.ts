@@ -27,6 +27,37 @@ Korvelin continue sans. Choisissez un autre port dans les options (F2, « Résea
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>« %1 » n&apos;a pas de ] fermant</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>« %1 » n&apos;est pas de la forme HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>« %1 » n&apos;a pas de port après les deux-points</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>« %1 » n&apos;est pas une adresse IPv6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>« %1 » ne nomme aucun hôte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>« %1 » n&apos;est pas un nom d&apos;hôte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>« %1 » n&apos;est pas un numéro de port de 1 à 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ options (8090 sauf changement) : http://&lt;cet ordinateur&gt;:8090/</translatio
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>L&apos;affichage public n&apos;a pas été ouvert : « %1 » n&apos;est pas un numéro d&apos;écran. Utilisez --audience pour le premier écran libre ou --audience=N avec N à partir de 1 pour l&apos;écran par numéro.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>Le tableau n&apos;est pas publié sur le broker : « %1 » n&apos;est pas un numéro de tapis. Utilisez --mat=N avec N de 1 à 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>Le broker n&apos;est pas utilisé : %1. Utilisez --broker=HOST ou --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>ce tableau est le tapis N (1 à 99) sur le broker de la salle</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>publier le tableau sur le broker MQTT de la salle pour cette
+exécution (port 1883 sauf indication) ; avec --hall, le broker à montrer</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>joindre le broker en TLS (port 8883 sauf indication)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>le nom d&apos;utilisateur sur le broker ; le mot de passe est celui des options</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>la vue de la salle : chaque tapis du broker en un petit tableau</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>rien à annuler</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>annulé : %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>les résultats ne peuvent pas être sauvegardés</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>chrono démarré</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>chrono arrêté</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>temps écoulé</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>soin médical</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>vainqueur</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>durée du combat</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>annulation</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>remise à zéro</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>En attente des tapis sur %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – vue de la salle</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker hors ligne</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ options (8090 sauf changement) : http://&lt;cet ordinateur&gt;:8090/</translatio
         <translation>Korvelin a rencontré une erreur inattendue et doit se fermer.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>La vue de la salle a besoin du broker de messages de la salle : korvelin --hall --broker=HOST[:PORT], ou d&apos;un broker dans les options (F2, « Réseau »).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>TAPIS %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>hors ligne</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>Le broker « %1 » n&apos;est pas utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker hors ligne</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ Les nouveaux réglages valent jusqu&apos;à la fermeture de Korvelin.</translati
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Tout navigateur du réseau de la salle montre alors le tableau à l&apos;adresse de sa barre de titre (http://cet ordinateur:port/), une barre pour la diffusion à /overlay et l&apos;état en JSON à /state. Rien sur le réseau ne peut changer le combat.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Broker de messages de la salle (MQTT) :</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Broker (hôte:port) :</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Ce tableau est le tapis :</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Vide : aucun broker. Le tableau publie son état, ses résultats et sa présence sous korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>décision</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Score domicile</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Score visiteur</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Règlement</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>Les résultats ne peuvent pas être lus : %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>Aucun combat le %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 combat le %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 combats le %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(1 ligne endommagée ignorée)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(%1 lignes endommagées ignorées)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>Les résultats ne peuvent pas être écrits dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>Le dossier %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Vainqueur</translation>
     </message>
 </context>
 <context>

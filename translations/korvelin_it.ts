@@ -27,6 +27,37 @@ Korvelin continua senza. Scegliete un&apos;altra porta nelle opzioni (F2, “Ret
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>“%1” non ha la ] di chiusura</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>“%1” non è nella forma HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>“%1” non ha una porta dopo i due punti</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>“%1” non è un indirizzo IPv6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>“%1” non indica alcun host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>“%1” non è un nome di host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>“%1” non è un numero di porta da 1 a 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ opzioni (8090 se non cambiata): http://&lt;questo computer&gt;:8090/</translatio
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>Lo schermo per il pubblico non è stato aperto: “%1” non è un numero di schermo. Usate --audience per il primo schermo libero o --audience=N con N da 1 per lo schermo per numero.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>Il tabellone non viene pubblicato sul broker: “%1” non è un numero di tatami. Usate --mat=N con N da 1 a 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>Il broker non viene usato: %1. Usate --broker=HOST o --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>questo tabellone è il tatami N (da 1 a 99) sul broker del palazzetto</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>pubblicare il tabellone sul broker MQTT del palazzetto per questa
+esecuzione (porta 1883 se non indicata); con --hall, il broker da mostrare</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>raggiungere il broker con TLS (porta 8883 se non indicata)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>il nome utente sul broker; la password è quella delle opzioni</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>la vista del palazzetto: ogni tatami del broker in un piccolo tabellone</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>niente da annullare</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>annullato: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>impossibile salvare i risultati</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>cronometro avviato</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>cronometro fermato</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>intervento medico</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>vincitore</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>durata dell&apos;incontro</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>annullamento</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>azzeramento</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>In attesa dei tatami su %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – vista del palazzetto</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker non in linea</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ opzioni (8090 se non cambiata): http://&lt;questo computer&gt;:8090/</translatio
         <translation>Korvelin ha incontrato un errore imprevisto e deve chiudersi.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>La vista del palazzetto richiede il broker di messaggi del palazzetto: korvelin --hall --broker=HOST[:PORT], oppure un broker nelle opzioni (F2, “Rete”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>TATAMI %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>non in linea</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>Il broker “%1” non viene usato: %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker non in linea</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ Le nuove impostazioni valgono fino alla chiusura di Korvelin.</translation>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Ogni browser della rete del palazzetto mostra allora il tabellone all&apos;indirizzo nella sua barra del titolo (http://questo computer:porta/), una barra per lo streaming in /overlay e lo stato in JSON in /state. Dalla rete non si può cambiare nulla dell&apos;incontro.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>annullare l&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Annulla ultima modifica</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Broker di messaggi del palazzetto (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Broker (host:porta):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Questo tabellone è il tatami:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Vuoto: nessun broker. Il tabellone pubblica stato, risultati e presenza sotto korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>decisione</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Come</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Punti casa</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Punti ospite</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regolamento</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Esporta...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>Impossibile leggere i risultati: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>Nessun incontro il %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 incontro il %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 incontri il %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(1 riga danneggiata saltata)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(%1 righe danneggiate saltate)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>File CSV</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>Impossibile scrivere i risultati in %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>Impossibile aprire la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Vincitore</translation>
     </message>
 </context>
 <context>

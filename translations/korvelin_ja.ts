@@ -27,6 +27,37 @@ Korvelin はそのまま動作します。設定 (F2、「ネットワーク」)
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>「%1」に閉じる ] がありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>「%1」は HOST[:PORT] の形ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>「%1」はコロンの後にポートがありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>「%1」は IPv6 アドレスではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>「%1」にホスト名がありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>「%1」はホスト名ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>「%1」は 1～65535 のポート番号ではありません</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>観客用表示を開けませんでした。「%1」は画面番号ではありません。最初の空いている画面なら --audience、番号で選ぶなら --audience=N (N は 1 から) を使ってください。</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>スコアボードはブローカーに接続されません。「%1」は試合場の番号ではありません。--mat=N (N は 1～99) を使ってください。</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>ブローカーは使われません: %1。--broker=HOST または --broker=HOST:PORT を使ってください。</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>このスコアボードを会場のブローカー上の試合場 N (1～99) にする</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>今回の実行中、会場の MQTT ブローカーにスコアボードを公開する
+(ポート省略時は 1883)。--hall と併用すると表示するブローカー</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>TLS でブローカーに接続する (ポート省略時は 8883)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>ブローカーのユーザー名 (パスワードは設定のもの)</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>会場ビュー: ブローカー上の全試合場を小さなスコアボードで表示する</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>取り消せる操作はありません</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>取り消し: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>試合結果を保存できません</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>時計開始</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>時計停止</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>時間切れ</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>抑え込み</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>解けた</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>一本</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>技あり</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>指導</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>医療処置</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>勝者</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>ゴールデンスコア</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>試合時間</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>取り消し</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%2の%1</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>%1:%2 の試合場を待っています</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin 会場ビュー</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>ブローカー未接続</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
         <translation>Korvelin で予期しないエラーが発生したため、終了します。
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>会場ビューには会場のメッセージブローカーが必要です。korvelin --hall --broker=HOST[:PORT] で指定するか、設定 (F2、「ネットワーク」) でブローカーを入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>第%1試合場</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>指導</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>ゴールデンスコア</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>未接続</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>ブローカー「%1」は使われません: %2。</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>ブローカー未接続</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ The new settings apply until Korvelin is closed.</source>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>会場のネットワーク上のブラウザーで、タイトルバーのアドレス (http://このコンピューター:ポート/) にスコアボード、/overlay に配信用のバー、/state に JSON 形式の状態が表示されます。ネットワークから試合を変更することはできません。</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>直前の変更の取り消しに使う</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>直前の変更を取り消す</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>会場のメッセージブローカー (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>ブローカー (ホスト:ポート):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>このボードの試合場:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>ユーザー名:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>パスワード:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>空欄ならブローカーを使いません。スコアボードは状態・結果・接続状況を korvelin/mat/N/ に公開します。</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>一本 %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>一本</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>技あり</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>反則負け</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>ゴールデンスコア</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>決まり手</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>ホームの得点</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>ビジターの得点</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>試合時間</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>試合結果</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>エクスポート...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>試合結果を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>%1 の試合はありません。</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>%1 の試合: 1 件</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%2 の試合: %1 件</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(破損した 1 行を飛ばしました)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(破損した %1 行を飛ばしました)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV ファイル</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>試合結果を %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>フォルダー %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>勝者</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,37 @@ Korvelin werkt zonder verder. Kies een andere poort in de opties (F2, „Netwerk
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>„%1” heeft geen sluitende ]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>„%1” heeft niet de vorm HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>„%1” heeft geen poort na de dubbele punt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>„%1” is geen IPv6-adres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>„%1” noemt geen host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>„%1” is geen hostnaam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>„%1” is geen poortnummer van 1 tot 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ opties (8090 tenzij gewijzigd): http://&lt;deze computer&gt;:8090/</translation>
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>De publieksweergave is niet geopend: „%1” is geen schermnummer. Gebruik --audience voor het eerste vrije scherm of --audience=N met N vanaf 1 voor het scherm op nummer.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>Het scorebord wordt niet op de broker gezet: „%1” is geen matnummer. Gebruik --mat=N met N van 1 tot 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>De broker wordt niet gebruikt: %1. Gebruik --broker=HOST of --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>dit scorebord is mat N (1 tot 99) op de broker van de hal</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>het scorebord deze keer op de MQTT-broker van de hal publiceren
+(poort 1883 tenzij opgegeven); met --hall de broker die getoond wordt</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>de broker via TLS bereiken (poort 8883 tenzij opgegeven)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>de gebruikersnaam bij de broker; het wachtwoord komt uit de opties</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>de halweergave: elke mat op de broker als klein scorebord</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>niets om ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>ongedaan: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>de uitslagen kunnen niet worden bewaard</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>klok gestart</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>klok gestopt</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tijd om</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>medische behandeling</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>winnaar</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>wedstrijdduur</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>ongedaan maken</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>Wachten op de matten op %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – halweergave</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker offline</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ opties (8090 tenzij gewijzigd): http://&lt;deze computer&gt;:8090/</translation>
         <translation>Korvelin heeft een onverwachte fout ontmoet en moet sluiten.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>De halweergave heeft de berichtenbroker van de hal nodig: korvelin --hall --broker=HOST[:PORT], of een broker in de opties (F2, „Netwerk”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>MAT %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>De broker „%1” wordt niet gebruikt: %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker offline</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ De nieuwe instellingen gelden tot Korvelin wordt gesloten.</translation>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Elke browser op het netwerk van de hal toont dan het scorebord op het adres in de titelbalk (http://deze computer:poort/), een balk voor streams op /overlay en de stand als JSON op /state. Via het netwerk kan niets aan de wedstrijd veranderen.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>de laatste wijziging ongedaan te maken</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Laatste wijziging ongedaan maken</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Berichtenbroker van de hal (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Broker (host:poort):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Dit scorebord is mat:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Leeg: op geen broker. Het scorebord publiceert zijn stand, uitslagen en aanwezigheid onder korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>beslissing</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Hoe</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Score thuis</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Score uit</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Wedstrijdtijd</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglement</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Uitslagen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporteren...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>De uitslagen kunnen niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>Geen wedstrijden op %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 wedstrijd op %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 wedstrijden op %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(1 beschadigde regel overgeslagen)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(%1 beschadigde regels overgeslagen)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>De uitslagen kunnen niet naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>De map %1 kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Winnaar</translation>
     </message>
 </context>
 <context>

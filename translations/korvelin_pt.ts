@@ -27,6 +27,37 @@ O Korvelin continua sem isso. Escolha outra porta nas opções (F2, “Rede”).
     </message>
 </context>
 <context>
+    <name>kv::BrokerAddress</name>
+    <message>
+        <source>&quot;%1&quot; has no closing ]</source>
+        <translation>“%1” não tem o ] de fechamento</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not HOST[:PORT]</source>
+        <translation>“%1” não está na forma HOST[:PORT]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no port after the colon</source>
+        <translation>“%1” não tem porta depois dos dois-pontos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an IPv6 address</source>
+        <translation>“%1” não é um endereço IPv6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no host</source>
+        <translation>“%1” não indica nenhum host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name</source>
+        <translation>“%1” não é um nome de host</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number from 1 to 65535</source>
+        <translation>“%1” não é um número de porta de 1 a 65535</translation>
+    </message>
+</context>
+<context>
     <name>kv::CommandLine</name>
     <message>
         <source>skip the splash screen and open the scoreboard at once</source>
@@ -69,6 +100,135 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
     <message>
         <source>The audience display was not opened: &quot;%1&quot; is not a screen number. Use --audience for the first free screen or --audience=N with N from 1 for the screen by number.</source>
         <translation>A tela do público não foi aberta: “%1” não é um número de tela. Use --audience para a primeira tela livre ou --audience=N com N a partir de 1 para a tela pelo número.</translation>
+    </message>
+    <message>
+        <source>The board is not put on the broker: &quot;%1&quot; is not a mat number. Use --mat=N with N from 1 to 99.</source>
+        <translation>O placar não é publicado no broker: “%1” não é um número de área. Use --mat=N com N de 1 a 99.</translation>
+    </message>
+    <message>
+        <source>The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.</source>
+        <translation>O broker não é usado: %1. Use --broker=HOST ou --broker=HOST:PORT.</translation>
+    </message>
+    <message>
+        <source>this board is mat N (1 to 99) on the hall&apos;s broker</source>
+        <translation>este placar é a área N (1 a 99) no broker do ginásio</translation>
+    </message>
+    <message>
+        <source>publish the board on the hall&apos;s MQTT broker (port 1883 unless
+given) for this run; with --hall, the broker to show</source>
+        <translation>publicar o placar no broker MQTT do ginásio nesta execução
+(porta 1883 se não for indicada); com --hall, o broker a mostrar</translation>
+    </message>
+    <message>
+        <source>reach the broker with TLS (port 8883 unless given)</source>
+        <translation>conectar ao broker com TLS (porta 8883 se não for indicada)</translation>
+    </message>
+    <message>
+        <source>the user name at the broker; the password is the options&apos;</source>
+        <translation>o nome de usuário no broker; a senha é a das opções</translation>
+    </message>
+    <message>
+        <source>the hall view: every mat on the broker, one compact board each</source>
+        <translation>a visão do ginásio: cada área do broker num placar compacto</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ContestRecorder</name>
+    <message>
+        <source>nothing to undo</source>
+        <translation>nada a desfazer</translation>
+    </message>
+    <message>
+        <source>undone: %1</source>
+        <extracomment>%1 is what was undone (&quot;shido Visitor&quot;)</extracomment>
+        <translation>desfeito: %1</translation>
+    </message>
+    <message>
+        <source>the results cannot be saved</source>
+        <translation>não é possível salvar os resultados</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EventText</name>
+    <message>
+        <source>clock started</source>
+        <translation>relógio iniciado</translation>
+    </message>
+    <message>
+        <source>clock stopped</source>
+        <translation>relógio parado</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tempo esgotado</translation>
+    </message>
+    <message>
+        <source>osaekomi</source>
+        <translation>osaekomi</translation>
+    </message>
+    <message>
+        <source>toketa</source>
+        <translation>toketa</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>shido</source>
+        <translation>shido</translation>
+    </message>
+    <message>
+        <source>medical</source>
+        <translation>atendimento médico</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>vencedor</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>contest length</source>
+        <translation>duração da luta</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>desfazer</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>reinício</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is what happened (&quot;shido&quot;), %2 the side (&quot;Visitor&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HallWindow</name>
+    <message>
+        <source>Waiting for the mats on %1:%2</source>
+        <translation>Aguardando as áreas em %1:%2</translation>
+    </message>
+    <message>
+        <source>Korvelin hall</source>
+        <translation>Korvelin – visão do ginásio</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker desconectado</translation>
     </message>
 </context>
 <context>
@@ -155,6 +315,40 @@ options (8090 unless changed): http://&lt;this computer&gt;:8090/</source>
         <translation>O Korvelin encontrou um erro inesperado e precisa fechar.
 
 %1</translation>
+    </message>
+    <message>
+        <source>The hall view needs the hall&apos;s message broker: korvelin --hall --broker=HOST[:PORT], or a broker in the options (F2, &quot;Network&quot;).</source>
+        <translation>A visão do ginásio precisa do broker de mensagens do ginásio: korvelin --hall --broker=HOST[:PORT], ou um broker nas opções (F2, “Rede”).</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatBoard</name>
+    <message>
+        <source>MAT %1</source>
+        <translation>ÁREA %1</translation>
+    </message>
+    <message>
+        <source>SHIDO</source>
+        <translation>SHIDO</translation>
+    </message>
+    <message>
+        <source>GOLDEN SCORE</source>
+        <translation>GOLDEN SCORE</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>desconectado</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MatService</name>
+    <message>
+        <source>The broker &quot;%1&quot; is not used: %2.</source>
+        <translation>O broker “%1” não é usado: %2.</translation>
+    </message>
+    <message>
+        <source>broker offline</source>
+        <translation>broker desconectado</translation>
     </message>
 </context>
 <context>
@@ -468,6 +662,161 @@ As novas configurações valem até o Korvelin ser fechado.</translation>
     <message>
         <source>Any browser on the hall&apos;s network then shows the board at the address in the board&apos;s title bar (http://this computer:port/), a stream overlay at /overlay and the state as JSON at /state. Nothing on the network can change the contest.</source>
         <translation>Qualquer navegador da rede do ginásio mostra então o placar no endereço da barra de título (http://este computador:porta/), uma barra para transmissões em /overlay e o estado em JSON em /state. Pela rede nada pode mudar a luta.</translation>
+    </message>
+    <message>
+        <source>undo the last change</source>
+        <translation>desfazer a última alteração</translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation>Desfazer última alteração</translation>
+    </message>
+    <message>
+        <source>The hall&apos;s message broker (MQTT):</source>
+        <translation>Broker de mensagens do ginásio (MQTT):</translation>
+    </message>
+    <message>
+        <source>Broker (host:port):</source>
+        <translation>Broker (host:porta):</translation>
+    </message>
+    <message>
+        <source>This board is mat:</source>
+        <translation>Este placar é a área:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Usuário:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>Empty: on no broker. The board publishes its state, results and presence under korvelin/mat/N/.</source>
+        <translation>Vazio: em nenhum broker. O placar publica seu estado, resultados e presença em korvelin/mat/N/.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::frmResults</name>
+    <message>
+        <source>ippon %1</source>
+        <translation>ippon %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>ippon</source>
+        <translation>ippon</translation>
+    </message>
+    <message>
+        <source>waza-ari</source>
+        <translation>waza-ari</translation>
+    </message>
+    <message>
+        <source>yuko</source>
+        <translation>yuko</translation>
+    </message>
+    <message>
+        <source>hansoku-make</source>
+        <translation>hansoku-make</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>decisão</translation>
+    </message>
+    <message>
+        <source>golden score</source>
+        <translation>golden score</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Como</translation>
+    </message>
+    <message>
+        <source>Home score</source>
+        <translation>Pontos casa</translation>
+    </message>
+    <message>
+        <source>Visitor score</source>
+        <translation>Pontos visitante</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Tempo de luta</translation>
+    </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1</source>
+        <translation>Não é possível ler os resultados: %1</translation>
+    </message>
+    <message>
+        <source>No contests on %1.</source>
+        <translation>Nenhuma luta em %1.</translation>
+    </message>
+    <message>
+        <source>1 contest on %1</source>
+        <translation>1 luta em %1</translation>
+    </message>
+    <message>
+        <source>%1 contests on %2</source>
+        <translation>%1 lutas em %2</translation>
+    </message>
+    <message>
+        <source>(1 damaged line skipped)</source>
+        <translation>(1 linha danificada ignorada)</translation>
+    </message>
+    <message>
+        <source>(%1 damaged lines skipped)</source>
+        <translation>(%1 linhas danificadas ignoradas)</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Arquivos CSV</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>The results cannot be written to %1: %2</source>
+        <translation>Não é possível gravar os resultados em %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>Não é possível abrir a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Vencedor</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "hall/matmessage.h"
 #include "settings/boardsettings.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -167,10 +168,10 @@ void HallWindow::SetBrokerOnline(bool online)
 QString HallWindow::StatusText() const
 {
     if (!m_brokerOnline)
-        return OfflineNote + QStringLiteral(": ")
+        return tr(OfflineNote.toUtf8().constData()) + QStringLiteral(": ")
             + QStringLiteral("%1:%2").arg(m_options.Host).arg(m_options.Port);
     if (m_mats.empty())
-        return QStringLiteral("Waiting for the mats on %1:%2").arg(m_options.Host).arg(m_options.Port);
+        return tr("Waiting for the mats on %1:%2").arg(m_options.Host).arg(m_options.Port);
     return {};
 }
 
@@ -183,9 +184,9 @@ void HallWindow::SetServedAddress(const QString& address)
 void HallWindow::ShowStatus()
 {
     const QString text = StatusText();
-    QString title = Title;
+    QString title = tr(Title.toUtf8().constData());
     if (!m_brokerOnline)
-        title += QStringLiteral(" - ") + OfflineNote;
+        title += QStringLiteral(" - ") + tr(OfflineNote.toUtf8().constData());
     if (!m_servedAddress.isEmpty())
         title += QStringLiteral(" - ") + m_servedAddress;
     setWindowTitle(title);
@@ -257,6 +258,13 @@ void HallWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void HallWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ShowStatus();
 }
 
 void PlaceHallWindow(HallWindow& window)

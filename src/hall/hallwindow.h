@@ -23,8 +23,10 @@ class HallWindow final : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("Korvelin hall");
-    static inline const QString OfflineNote = QStringLiteral("broker offline");
+    // Shown in the program's language.
+    static inline const QString Title = QStringLiteral(QT_TRANSLATE_NOOP("kv::HallWindow", "Korvelin hall"));
+    static inline const QString OfflineNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::HallWindow", "broker offline"));
 
     // Listens to the broker of `options` once Start() is called.
     explicit HallWindow(MqttOptions options, QWidget* parent = nullptr);
@@ -61,6 +63,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A language change shows the title and the status line in the new one.
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetBrokerOnline(bool online);

@@ -173,9 +173,8 @@ bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
     const std::optional<MqttOptions> options = ChooseBroker(BrokerAsked(commandLine), BoardSettings, &why);
     if (!options) {
         const QString text = why.isEmpty()
-            ? QStringLiteral(
-                "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
-                "or a broker in the options (F2, \"Network\").")
+            ? tr("The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+                 "or a broker in the options (F2, \"Network\").")
             : why;
         qWarning("%s", qPrintable(text));
         QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);

@@ -42,8 +42,9 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
                 result.Mat = mat;
             } else {
                 AddError(result,
-                    QStringLiteral("The board is not put on the broker: \"%1\" is not a mat number. "
-                                   "Use --mat=N with N from 1 to 99.")
+                    QCoreApplication::translate("kv::CommandLine",
+                        "The board is not put on the broker: \"%1\" is not a mat number. "
+                        "Use --mat=N with N from 1 to 99.")
                         .arg(value("--mat=")));
                 result.BrokerOff = true;
             }
@@ -53,7 +54,8 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
                 result.Broker = value("--broker=").trimmed();
             } else {
                 AddError(result,
-                    QStringLiteral("The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
+                    QCoreApplication::translate("kv::CommandLine",
+                        "The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
                         .arg(address.Error));
                 result.BrokerOff = true;
             }
