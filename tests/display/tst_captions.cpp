@@ -5,6 +5,8 @@
 
 #include "boardfixture.h"
 #include "display/controls.h"
+#include "hall/hallwindow.h"
+#include "hall/matboard.h"
 #include "languagefixture.h"
 #include "startup/frmsplash.h"
 
@@ -116,6 +118,8 @@ private slots:
     void everyBoardCaption_atEveryWindowSize_data();
     void everyBoardCaption_atEveryWindowSize();
 
+    void hallCaptions_atEveryWindowSize_data();
+    void hallCaptions_atEveryWindowSize();
     void splashHint_oneLineWithinItsBox_data();
     void splashHint_oneLineWithinItsBox();
 };
@@ -221,6 +225,53 @@ void TestCaptions::everyBoardCaption_atEveryWindowSize()
              board->findChild<Label*>(QStringLiteral("Label2")),
              board->findChild<Label*>(QStringLiteral("Label1")) })
         QCOMPARE(label->Layout().Lines, QStringList { label->Caption() });
+}
+
+void TestCaptions::hallCaptions_atEveryWindowSize_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QSize>("window");
+    for (const QString& language : QStringList { "en" } + kv::test::TranslatedLanguages(true)) {
+        for (const QSize size : { QSize(400, 300), QSize(1024, 768), QSize(1920, 1080), QSize(3840, 2160) })
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1 %2x%3").arg(language).arg(size.width()).arg(size.height())))
+                << language << size;
+    }
+}
+
+void TestCaptions::hallCaptions_atEveryWindowSize()
+{
+    QFETCH(QString, language);
+    QFETCH(QSize, window);
+    InLanguage inLanguage(language);
+    QVERIFY(inLanguage.Loaded());
+    // Two mats, the one with the widest number offline with golden score
+    // shown; the broker away, so the status line shows too.
+    MqttOptions noBroker;
+    noBroker.Host = QStringLiteral("127.0.0.1");
+    noBroker.Port = 1;
+    HallWindow hall(noBroker);
+    hall.Take("korvelin/mat/1/online", "true");
+    hall.Take("korvelin/mat/88/online", "false");
+    QVERIFY(hall.Mat(88));
+    hall.Mat(88)->lblGoldenScore->SetVisible(true);
+    hall.resize(window);
+    QCoreApplication::processEvents();
+
+    int checked = 0;
+    QStringList problems;
+    for (Label* label : hall.findChildren<Label*>()) {
+        if (!label->isVisibleTo(&hall) || label->Caption().isEmpty())
+            continue;
+        ++checked;
+        const QString problem = CaptionProblem(*label);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    // Both mats' numbers and column captions, the offline and golden-score
+    // notes, the status line.
+    QVERIFY(checked >= 12);
 }
 
 void TestCaptions::splashHint_oneLineWithinItsBox_data()

@@ -1,19 +1,29 @@
 // The language changes on a running board with the options dialog's OK:
-// the board, the audience window, the help window and the splash speak the
-// new language at once, the contest goes on untouched, and the settings
-// store holds the same bytes after a change and back.
+// the board, the audience window, the help window, the splash, the results
+// and the hall view speak the new language at once, the contest and what the
+// windows show go on untouched, and the settings store holds the same bytes
+// after a change and back.
 
 #include "../settings/optionsfixture.h"
 #include "boardfixture.h"
 #include "display/audiencewindow.h"
 #include "display/dialogcontrols.h"
+#include "hall/hallwindow.h"
+#include "hall/matboard.h"
+#include "hall/matmessage.h"
 #include "help/frmhelp.h"
 #include "languagefixture.h"
+#include "record/frmresults.h"
+#include "record/resultsfiles.h"
 #include "settings/frmoptions.h"
 #include "settings/optionsdialog.h"
 #include "startup/frmsplash.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -41,6 +51,37 @@ void ChooseLanguage(Board& board, const QString& setting)
     QCoreApplication::processEvents();
 }
 
+// A day's results in folder: a waza-ari win and an undecided contest.
+void WriteResults(const QString& folder)
+{
+    ResultsFiles files(folder);
+    ContestResult won;
+    won.Ended = QDateTime(QDate(2025, 6, 1), QTime(9, 2));
+    won.RuleSet = QStringLiteral("Classic");
+    won.Home.Name = QStringLiteral("Sato");
+    won.Visitor.Name = QStringLiteral("Dubois");
+    won.Winner = 2;
+    won.How = QStringLiteral("decision");
+    won.Contest = QStringLiteral("a");
+    ContestResult open = won;
+    open.Ended = QDateTime(QDate(2025, 6, 1), QTime(9, 20));
+    open.Winner = 0;
+    open.How.clear();
+    open.Contest = QStringLiteral("b");
+    for (const ContestResult& result : { won, open })
+        QVERIFY(files.AppendJson(ResultJsonLine(result, nullptr)));
+}
+
+QString Cell(const frmResults& window, int row, int column)
+{
+    return window.grdResults->model()->index(row, column).data().toString();
+}
+
+QString Header(const frmResults& window, int column)
+{
+    return window.grdResults->model()->headerData(column, Qt::Horizontal).toString();
+}
+
 } // namespace
 
 class TestLanguageSwitch : public QObject
@@ -58,6 +99,10 @@ private slots:
     void runningBoard_switchesLanguage_contestKept();
     void store_sameBytesAfterChangeAndBack();
     void splash_speaksTheNewLanguage();
+    void undoNote_speaksTheLanguage_data();
+    void undoNote_speaksTheLanguage();
+    void results_followTheLanguage_listKept();
+    void hall_followsTheLanguage_matsKept();
 };
 
 void TestLanguageSwitch::runningBoard_switchesLanguage_contestKept()
@@ -150,6 +195,116 @@ void TestLanguageSwitch::splash_speaksTheNewLanguage()
     QCOMPARE(splash.ControlAs<CommandButton>(QStringLiteral("cmdHelp"))->Caption(), QStringLiteral("&Help"));
     QCOMPARE(
         splash.ControlAs<Label>(QStringLiteral("lblVersion"))->Caption(), QStringLiteral("Version 1.0.2"));
+}
+
+void TestLanguageSwitch::undoNote_speaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("undone");
+    QTest::addColumn<QString>("nothing");
+    QTest::newRow("de") << "de"
+                        << "Korvelin - zurückgenommen: Shido Gast"
+                        << "Korvelin - nichts zurückzunehmen";
+    QTest::newRow("fr") << "fr"
+                        << "Korvelin - annulé : shido Visiteur"
+                        << "Korvelin - rien à annuler";
+    // The side comes first where the language puts it first.
+    QTest::newRow("ja")
+        << "ja"
+        << "Korvelin - \u53d6\u308a\u6d88\u3057: \u30d3\u30b8\u30bf\u30fc\u306e\u6307\u5c0e"
+        << "Korvelin - \u53d6\u308a\u6d88\u305b\u308b\u64cd\u4f5c\u306f\u3042\u308a\u307e\u305b\u3093";
+}
+
+void TestLanguageSwitch::undoNote_speaksTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, undone);
+    QFETCH(QString, nothing);
+    Board board;
+    kv::test::InLanguage language(code);
+    QVERIFY(language.Loaded());
+    board->ShidoVisitor(1);
+    board->UndoLastChange();
+    QCOMPARE(board->windowTitle(), undone);
+    QCOMPARE(board->PenaltySV, qint16(0));
+    board->UndoLastChange();
+    QCOMPARE(board->windowTitle(), nothing);
+}
+
+void TestLanguageSwitch::results_followTheLanguage_listKept()
+{
+    QTemporaryDir folder;
+    WriteResults(folder.path());
+    frmResults window;
+    window.Load(folder.path(), QDate(2025, 6, 1));
+    QCOMPARE(window.lblStatus->text(), QStringLiteral("2 contests on 2025-06-01"));
+    QCOMPARE(Cell(window, 0, 3), QStringLiteral("none"));
+    QCOMPARE(Cell(window, 1, 4), QStringLiteral("decision"));
+
+    QVERIFY(ApplyLanguage(QStringLiteral("de"), kv::test::BuiltTranslationsFolder()));
+    QCoreApplication::processEvents();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Ergebnisse"));
+    QCOMPARE(window.cmdExport->text(), QStringLiteral("Exportieren..."));
+    QCOMPARE(window.cmdOpenFolder->text(), QStringLiteral("Ordner öffnen"));
+    QCOMPARE(window.cmdClose->text(), QStringLiteral("Schließen"));
+    QCOMPARE(Header(window, 1), QStringLiteral("Heim"));
+    QCOMPARE(Header(window, 3), QStringLiteral("Sieger"));
+    QCOMPARE(Header(window, 8), QStringLiteral("Regelwerk"));
+    QCOMPARE(window.lblStatus->text(), QStringLiteral("2 Kämpfe am 2025-06-01"));
+    // The list is the same; its words are German, its names as typed.
+    QCOMPARE(window.grdResults->model()->rowCount(), 2);
+    QCOMPARE(Cell(window, 0, 3), QStringLiteral("keiner"));
+    QCOMPARE(Cell(window, 1, 1), QStringLiteral("Sato"));
+    QCOMPARE(Cell(window, 1, 3), QStringLiteral("Dubois"));
+    QCOMPARE(Cell(window, 1, 4), QStringLiteral("Entscheid"));
+    QCOMPARE(Cell(window, 1, 8), QStringLiteral("Klassisch"));
+
+    QVERIFY(ApplyLanguage(QStringLiteral("en")));
+    QCoreApplication::processEvents();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Results"));
+    QCOMPARE(Header(window, 3), QStringLiteral("Winner"));
+    QCOMPARE(Cell(window, 1, 4), QStringLiteral("decision"));
+    QCOMPARE(Cell(window, 1, 8), QStringLiteral("Classic"));
+}
+
+void TestLanguageSwitch::hall_followsTheLanguage_matsKept()
+{
+    MqttOptions noBroker;
+    noBroker.Host = QStringLiteral("127.0.0.1");
+    noBroker.Port = 1;
+    HallWindow hall(noBroker);
+    QCOMPARE(hall.windowTitle(), QStringLiteral("Korvelin hall - broker offline"));
+    hall.Take("korvelin/mat/3/state",
+        R"({"version":1,"rule_set":"IJF 2025","clock":{"shown":"1:00","seconds":60,"running":false,"golden_score":true},
+"home":{"name":"Tanaka","ippon":false,"waza_ari":1,"yuko":0,"shido":0,"medical":0,"winner":false,"hold":0,"hold_running":false},
+"visitor":{"name":"Müller","ippon":false,"waza_ari":0,"yuko":0,"shido":1,"medical":0,"winner":false,"hold":0,"hold_running":false}})");
+    hall.Take("korvelin/mat/3/online", "false");
+    MatBoard* mat = hall.Mat(3);
+    QVERIFY(mat);
+
+    QVERIFY(ApplyLanguage(QStringLiteral("de"), kv::test::BuiltTranslationsFolder()));
+    QCoreApplication::processEvents();
+    QCOMPARE(hall.windowTitle(), QStringLiteral("Korvelin – Hallenansicht - Broker offline"));
+    QCOMPARE(hall.StatusText(), QStringLiteral("Broker offline: 127.0.0.1:1"));
+    QCOMPARE(mat->lblMat->Caption(), QStringLiteral("MATTE 3"));
+    QCOMPARE(mat->lblOffline->Caption(), QStringLiteral("offline"));
+    // The names and the clock the mat sent stay.
+    QCOMPARE(mat->lblHomeName->Caption(), QStringLiteral("Tanaka"));
+    QCOMPARE(mat->lblVisitorName->Caption(), QStringLiteral("Müller"));
+    QCOMPARE(mat->tledPeriod->DisplayText(), QStringLiteral("1:00"));
+    QVERIFY(!mat->lblOffline->isHidden());
+
+    QVERIFY(ApplyLanguage(QStringLiteral("ja"), kv::test::BuiltTranslationsFolder()));
+    QCoreApplication::processEvents();
+    QCOMPARE(mat->lblMat->Caption(), QStringLiteral("\u7b2c3\u8a66\u5408\u5834"));
+    QCOMPARE(mat->lblOffline->Caption(), QStringLiteral("\u672a\u63a5\u7d9a"));
+    QCOMPARE(mat->lblHomeName->Caption(), QStringLiteral("Tanaka"));
+
+    QVERIFY(ApplyLanguage(QStringLiteral("en")));
+    QCoreApplication::processEvents();
+    QCOMPARE(hall.windowTitle(), QStringLiteral("Korvelin hall - broker offline"));
+    QCOMPARE(mat->lblMat->Caption(), QStringLiteral("MAT 3"));
+    QCOMPARE(mat->lblHomeName->Caption(), QStringLiteral("Tanaka"));
 }
 
 QTEST_MAIN(TestLanguageSwitch)
