@@ -230,6 +230,10 @@ ejecución (puerto 1883 si no se indica); con --hall, el bróker que se muestra<
         <source>broker offline</source>
         <translation>bróker sin conexión</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>Esperando a los tatamis</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

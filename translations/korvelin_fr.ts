@@ -230,6 +230,10 @@ exécution (port 1883 sauf indication) ; avec --hall, le broker à montrer</tran
         <source>broker offline</source>
         <translation>broker hors ligne</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>En attente des tapis</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

@@ -230,6 +230,10 @@ esecuzione (porta 1883 se non indicata); con --hall, il broker da mostrare</tran
         <source>broker offline</source>
         <translation>broker non in linea</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>In attesa dei tatami</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

@@ -230,6 +230,10 @@ given) for this run; with --hall, the broker to show</source>
         <source>broker offline</source>
         <translation>ブローカー未接続</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>試合場を待っています</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

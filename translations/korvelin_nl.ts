@@ -230,6 +230,10 @@ given) for this run; with --hall, the broker to show</source>
         <source>broker offline</source>
         <translation>broker offline</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>Wachten op de matten</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

@@ -230,6 +230,10 @@ given) for this run; with --hall, the broker to show</source>
         <source>broker offline</source>
         <translation>broker desconectado</translation>
     </message>
+    <message>
+        <source>Waiting for the mats</source>
+        <translation>Aguardando as áreas</translation>
+    </message>
 </context>
 <context>
     <name>kv::JournalKeeper</name>

@@ -8,8 +8,11 @@
 #include "hall/matmessage.h"
 #include "settings/boardsettings.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
@@ -150,6 +153,21 @@ QByteArray HallWindow::HallJson() const
     return json + "]}";
 }
 
+QByteArray HallWindow::WordsJson() const
+{
+    // The mats' words as their boards in this window say them.
+    const QJsonObject words { { QStringLiteral("mat"),
+                                  QCoreApplication::translate("kv::MatBoard", "MAT %1") },
+        { QStringLiteral("offline"), QCoreApplication::translate("kv::MatBoard", "offline") },
+        { QStringLiteral("golden_score"), QCoreApplication::translate("kv::MatBoard", "GOLDEN SCORE") },
+        { QStringLiteral("broker_offline"), tr(OfflineNote.toUtf8().constData()) },
+        { QStringLiteral("waiting"), tr("Waiting for the mats") } };
+    const QJsonObject json { { QStringLiteral("lost"),
+                                 QCoreApplication::translate("kv::BoardView", "Connection lost") },
+        { QStringLiteral("words"), words } };
+    return QJsonDocument(json).toJson(QJsonDocument::Compact);
+}
+
 QList<int> HallWindow::Mats() const
 {
     QList<int> mats;
@@ -263,8 +281,10 @@ void HallWindow::keyPressEvent(QKeyEvent* event)
 void HallWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ShowStatus();
+        emit WordsChanged();
+    }
 }
 
 void PlaceHallWindow(HallWindow& window)

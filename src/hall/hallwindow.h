@@ -44,6 +44,10 @@ public:
     QByteArray HallJson() const;
     // The mats shown, in order.
     QList<int> Mats() const;
+    // The hall page's words in the program's language, for its viewers only:
+    // {"lost":"Connection lost","words":{"mat":"MAT %1","offline":"offline",
+    // "golden_score":"GOLDEN SCORE","broker_offline":"broker offline","waiting":"Waiting for the mats"}}
+    QByteArray WordsJson() const;
     bool BrokerOnline() const { return m_brokerOnline; }
     // The line under the boards ("" when there is nothing to say).
     QString StatusText() const;
@@ -59,6 +63,8 @@ signals:
     void MatShown(int mat);
     // Anything of the hall changed: a mat, its presence, the broker.
     void Changed();
+    // The program's language changed, and with it WordsJson().
+    void WordsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -20,8 +20,11 @@
 #include "startup/frmsplash.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -273,6 +276,7 @@ void TestLanguageSwitch::hall_followsTheLanguage_matsKept()
     noBroker.Host = QStringLiteral("127.0.0.1");
     noBroker.Port = 1;
     HallWindow hall(noBroker);
+    QSignalSpy wordsChanged(&hall, &HallWindow::WordsChanged);
     QCOMPARE(hall.windowTitle(), QStringLiteral("Korvelin hall - broker offline"));
     hall.Take("korvelin/mat/3/state",
         R"({"version":1,"rule_set":"IJF 2025","clock":{"shown":"1:00","seconds":60,"running":false,"golden_score":true},
@@ -285,6 +289,7 @@ void TestLanguageSwitch::hall_followsTheLanguage_matsKept()
     QVERIFY(ApplyLanguage(QStringLiteral("de"), kv::test::BuiltTranslationsFolder()));
     QCoreApplication::processEvents();
     QCOMPARE(hall.windowTitle(), QStringLiteral("Korvelin – Hallenansicht - Broker offline"));
+    QCOMPARE(wordsChanged.count(), 1);
     QCOMPARE(hall.StatusText(), QStringLiteral("Broker offline: 127.0.0.1:1"));
     QCOMPARE(mat->lblMat->Caption(), QStringLiteral("MATTE 3"));
     QCOMPARE(mat->lblOffline->Caption(), QStringLiteral("offline"));
@@ -293,6 +298,15 @@ void TestLanguageSwitch::hall_followsTheLanguage_matsKept()
     QCOMPARE(mat->lblVisitorName->Caption(), QStringLiteral("Müller"));
     QCOMPARE(mat->tledPeriod->DisplayText(), QStringLiteral("1:00"));
     QVERIFY(!mat->lblOffline->isHidden());
+    // The hall page's words follow; the mats' state for other programs does not change.
+    const QJsonObject page = QJsonDocument::fromJson(hall.WordsJson()).object();
+    QCOMPARE(page.value("lost").toString(), QStringLiteral("Verbindung unterbrochen"));
+    QCOMPARE(page.value("words").toObject().value("mat").toString(), QStringLiteral("MATTE %1"));
+    QCOMPARE(
+        page.value("words").toObject().value("broker_offline").toString(), QStringLiteral("Broker offline"));
+    QCOMPARE(
+        page.value("words").toObject().value("waiting").toString(), QStringLiteral("Warten auf die Matten"));
+    QVERIFY(hall.HallJson().contains("\"mats\":[{\"mat\":3,\"online\":false"));
 
     QVERIFY(ApplyLanguage(QStringLiteral("ja"), kv::test::BuiltTranslationsFolder()));
     QCoreApplication::processEvents();
