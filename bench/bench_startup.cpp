@@ -9,7 +9,11 @@
 // given: all are launched interleaved, one after the other in each round, so
 // that they meet the same load of the machine.
 //
-//     bench_startup [path/to/korvelin] [runs] [other programs...]
+// The board is started once in English and once in another language
+// (Japanese unless --language= names one), chosen in the settings store, in
+// every round.
+//
+//     bench_startup [path/to/korvelin] [runs] [--language=CODE] [other programs...]
 //
 // Prints figures only.
 
@@ -164,19 +168,36 @@ int main(int argc, char** argv)
         program = QFile::encodeName(QDir::cleanPath(QFile::decodeName(program)));
     }
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
-    std::vector<QByteArray> programs { program };
-    for (int i = 3; i < argc; ++i)
-        programs.emplace_back(argv[i]);
+    // What is launched: the board in English and in the other language, any
+    // further programs, then the reference.
+    struct Launch
+    {
+        QByteArray Program;
+        QByteArray Language;
+    };
+    QByteArray language("ja");
+    std::vector<QByteArray> others;
+    for (int i = 3; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith("--language="))
+            language = argument.mid(11);
+        else
+            others.push_back(argument);
+    }
+    std::vector<Launch> launches { { program, "en" }, { program, language } };
+    for (const QByteArray& other : others)
+        launches.push_back({ other, "en" });
     // The reference: the bare window built beside this bench.
     const QByteArray selfPath = QFile::encodeName(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
     const QByteArray reference = QFile::encodeName(
         QDir(QFileInfo(QFile::decodeName(selfPath)).path()).filePath(QStringLiteral("barewindow")));
     const bool haveReference = ::access(reference.constData(), X_OK) == 0;
     if (haveReference)
-        programs.push_back(reference);
-    for (const QByteArray& p : programs) {
-        if (::access(p.constData(), X_OK) != 0) {
-            std::fprintf(stderr, "no program at %s (build target korvelin-app)\n", p.constData());
+        launches.push_back({ reference, "en" });
+    for (const Launch& launch : launches) {
+        if (::access(launch.Program.constData(), X_OK) != 0) {
+            std::fprintf(
+                stderr, "no program at %s (build target korvelin-app)\n", launch.Program.constData());
             return 1;
         }
     }
@@ -201,16 +222,25 @@ int main(int argc, char** argv)
 
     std::printf("bypass on Xvfb %s (1920x1080), %d rounds, programs launched interleaved\n",
         xvfb.DisplayName().constData(), runs);
-    std::vector<std::vector<double>> paints(programs.size());
-    std::vector<std::vector<double>> rss(programs.size());
-    std::vector<std::vector<double>> uss(programs.size());
+    // The settings store the programs read: only the language in it.
+    const QString storeFolder = home.filePath(QStringLiteral("Korvelin"));
+    QDir().mkpath(storeFolder);
+    const auto chooseLanguage = [&storeFolder](const QByteArray& code) {
+        QFile store(storeFolder + QStringLiteral("/Korvelin.ini"));
+        if (store.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            store.write("[TextSettings]\nLanguage=" + code + "\n");
+    };
+    std::vector<std::vector<double>> paints(launches.size());
+    std::vector<std::vector<double>> rss(launches.size());
+    std::vector<std::vector<double>> uss(launches.size());
     bool complete = true;
     for (int i = 0; i < runs; ++i) {
-        for (size_t p = 0; p < programs.size(); ++p) {
-            const Run run = StartOnce(programs[p], display);
-            std::printf("  round %2d %-50s first painted %7.1f ms   VmRSS %6.1f MiB   USS %5.2f MiB\n", i + 1,
-                programs[p].constData(), run.firstPaintMs, double(run.rssKb) / 1024.0,
-                double(run.ussKb) / 1024.0);
+        for (size_t p = 0; p < launches.size(); ++p) {
+            chooseLanguage(launches[p].Language);
+            const Run run = StartOnce(launches[p].Program, display);
+            std::printf("  round %2d %-50s %-3s first painted %7.1f ms   VmRSS %6.1f MiB   USS %5.2f MiB\n",
+                i + 1, launches[p].Program.constData(), launches[p].Language.constData(), run.firstPaintMs,
+                double(run.rssKb) / 1024.0, double(run.ussKb) / 1024.0);
             std::fflush(stdout);
             if (run.firstPaintMs >= 0)
                 paints[p].push_back(run.firstPaintMs);
@@ -224,13 +254,16 @@ int main(int argc, char** argv)
     }
     XCloseDisplay(display);
     const double referenceMs = haveReference ? Median(paints.back()) : -1;
-    for (size_t p = 0; p < programs.size(); ++p) {
+    for (size_t p = 0; p < launches.size(); ++p) {
         const double ms = Median(paints[p]);
-        std::printf("median %s: first painted %.1f ms", programs[p].constData(), ms);
+        std::printf("median %s %s: first painted %.1f ms", launches[p].Program.constData(),
+            launches[p].Language.constData(), ms);
         if (referenceMs > 0)
             std::printf(" = %.2fx the bare window (target <= 1.15x)", ms / referenceMs);
         std::printf(", VmRSS %.1f MiB, USS %.2f MiB (target <= 5 MiB)\n", Median(rss[p]), Median(uss[p]));
     }
+    std::printf("%s start-up minus English: %+.1f ms (target within 5 ms)\n", language.constData(),
+        Median(paints[1]) - Median(paints[0]));
     return complete ? 0 : 1;
 }
 

@@ -2,9 +2,11 @@
 #
 # The program's folder keeps the executable, the help file and the buzzer
 # sound together, because the program looks for both beside itself:
-#     Linux:   <prefix>/lib/korvelin/{korvelin,korvelinhelpfile.rtf,buzzer.wav}
+#     Linux:   <prefix>/lib/korvelin/{korvelin,korvelinhelpfile*.rtf,buzzer.wav,translations/}
 #              <prefix>/bin/korvelin -> ../lib/korvelin/korvelin
-#     Windows: <prefix>/{korvelin.exe,korvelinhelpfile.rtf,buzzer.wav}
+#     Windows: <prefix>/{korvelin.exe,korvelinhelpfile*.rtf,buzzer.wav,translations/}
+# The translations folder holds the program's korvelin_<code>.qm files; Qt's
+# own come from the distribution's Qt (Debian: qt6-translations-l10n).
 # The version comes from project(): splash, package, metainfo and man page.
 
 set(KORVELIN_HOMEPAGE "https://www.brontique.net/" CACHE STRING "Home page named in the package and the metainfo")
@@ -23,8 +25,9 @@ else()
 endif()
 
 install(TARGETS korvelin-app RUNTIME DESTINATION ${KORVELIN_PROGRAM_DIR})
-install(FILES ${PROJECT_BINARY_DIR}/buzzer.wav ${PROJECT_BINARY_DIR}/korvelinhelpfile.rtf
+install(FILES ${PROJECT_BINARY_DIR}/buzzer.wav ${KORVELIN_HELP_FILES}
   DESTINATION ${KORVELIN_PROGRAM_DIR})
+install(FILES ${KORVELIN_QM_FILES} DESTINATION ${KORVELIN_PROGRAM_DIR}/translations)
 
 if(UNIX AND NOT APPLE)
   set(korvelin_staging ${PROJECT_BINARY_DIR}/packaging)
@@ -97,7 +100,9 @@ if(UNIX AND NOT APPLE)
   # Library dependencies are computed from the executable.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # Labels are drawn in Arial; Liberation Sans stands in for it.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+  # Qt's own translations make its dialogs speak the operator's language;
+  # the Noto CJK fonts draw the Japanese texts.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n, fonts-noto-cjk")
   set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 else()
   set(CPACK_GENERATOR ZIP)

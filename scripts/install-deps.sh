@@ -9,7 +9,7 @@ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev libgl-dev libe
 qt6-httpserver-dev qt6-websockets-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
 libmosquitto-dev mosquitto chromium curl
 libx11-dev libxtst-dev libxkbcommon-dev
-fonts-liberation fonts-dejavu-core
+fonts-liberation fonts-dejavu-core fonts-noto-cjk
 xvfb xauth x11-utils x11-apps x11-xserver-utils xdotool
 pulseaudio pulseaudio-utils gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
 clang-format

@@ -4,8 +4,9 @@
 # metainfo valid, the package unpacked into a temporary root and the unpacked
 # program started with "bypass" on a private Xvfb server: the board window
 # must appear, and the buzzer and help files must lie beside the running
-# executable; served on the network (--serve), it must answer /state on
-# loopback with the contest as JSON. As root on a CI machine (CI=true) the package is also really
+# executable, with the guides and translations of every language; served on
+# the network (--serve), it must answer /state on loopback with the contest
+# as JSON. As root on a CI machine (CI=true) the package is also really
 # installed with apt, started from /usr/bin and removed again.
 # Usage: scripts/package-test.sh [build folder]
 set -eu
@@ -50,6 +51,8 @@ echo "== unpacked into $WORK/root"
 ROOT="$WORK/root"
 dpkg-deb -x "$DEB" "$ROOT"
 for file in usr/lib/korvelin/korvelin usr/lib/korvelin/buzzer.wav usr/lib/korvelin/korvelinhelpfile.rtf \
+    usr/lib/korvelin/korvelinhelpfile.de.rtf usr/lib/korvelin/korvelinhelpfile.ja.rtf \
+    usr/lib/korvelin/translations/korvelin_de.qm usr/lib/korvelin/translations/korvelin_ja.qm \
     usr/share/applications/com.brontique.Korvelin.desktop usr/share/metainfo/com.brontique.Korvelin.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/korvelin.svg usr/share/icons/hicolor/48x48/apps/korvelin.png \
     usr/share/man/man1/korvelin.1.gz usr/share/doc/korvelin/copyright; do
@@ -78,10 +81,15 @@ check_program() {
     [ "$folder" = "$expected_folder" ] || fail "$launcher runs from $folder, not $expected_folder"
     [ -f "$folder/buzzer.wav" ] || fail "no buzzer.wav beside $folder/korvelin"
     [ -f "$folder/korvelinhelpfile.rtf" ] || fail "no korvelinhelpfile.rtf beside $folder/korvelin"
+    for language in de es fr it nl pt ja; do
+        [ -f "$folder/translations/korvelin_$language.qm" ] || fail "no translations/korvelin_$language.qm beside $folder/korvelin"
+        [ -f "$folder/korvelinhelpfile.$language.rtf" ] || fail "no korvelinhelpfile.$language.rtf beside $folder/korvelin"
+    done
+    [ ! -e "$folder/translations/korvelin_pseudo.qm" ] || fail "the test language was packaged"
     kill "$APP_PID"
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
-    echo "$launcher: board shown, running from $folder with its buzzer and help files"
+    echo "$launcher: board shown, running from $folder with its buzzer, help and translation files"
 }
 
 # Starts a program with bypass --serve on a free port and fetches /state.

@@ -37,7 +37,7 @@ AudienceWindow::AudienceWindow(Form& board, QStringList hidden, QWidget* parent)
     , m_hidden(std::move(hidden))
 {
     setObjectName(QStringLiteral("frmAudience"));
-    setWindowTitle(QStringLiteral("Korvelin audience display"));
+    setWindowTitle(tr("Korvelin audience display"));
     setFocusPolicy(Qt::StrongFocus);
     // The board keeps the keyboard when the audience display opens.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -235,6 +235,9 @@ bool AudienceWindow::event(QEvent* event)
     case QEvent::ShortcutOverride:
         event->ignore();
         return false;
+    case QEvent::LanguageChange:
+        setWindowTitle(tr("Korvelin audience display"));
+        return QWidget::event(event);
     default:
         return QWidget::event(event);
     }

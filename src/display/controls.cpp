@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -92,6 +93,31 @@ void Label::SetSingleLine(bool singleLine)
 
 namespace {
 
+// Whether the line holds characters the font itself lacks, which come from a
+// fallback font of their script (Japanese captions from a CJK font).
+bool NeedsFallback(const QString& line, const QFont& font)
+{
+    // Latin letters, the board's own, are in every label font: no need to ask.
+    if (std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x0250; }))
+        return false;
+    const QRawFont own = QRawFont::fromFont(font);
+    for (const uint character : line.toUcs4()) {
+        if (!QChar::isSpace(character) && !own.supportsCharacter(character))
+            return true;
+    }
+    return false;
+}
+
+// Where a line's baseline lies below its top: the font's ascent, or as far
+// down as the tallest letter of another script needs, never by that font's
+// whole ascent, which would push the line out of its box.
+double Baseline(const QString& line, const QFont& font, const QFontMetricsF& metrics)
+{
+    if (!NeedsFallback(line, font))
+        return metrics.ascent();
+    return std::max(metrics.ascent(), -metrics.tightBoundingRect(line).top());
+}
+
 // Greedy breaking at spaces: a word goes on the line when it fits, else it
 // starts a new one. A word wider than the box stays whole on its own line.
 QStringList BreakAtSpaces(const QString& caption, const QFontMetricsF& metrics, double width)
@@ -113,14 +139,25 @@ QStringList BreakAtSpaces(const QString& caption, const QFontMetricsF& metrics, 
     return lines;
 }
 
-bool LinesFit(const QStringList& lines, const QFontMetricsF& metrics, QSize box)
+bool LinesFit(const QStringList& lines, const QFont& font, const QFontMetricsF& metrics, QSize box)
 {
     for (const QString& line : lines) {
         if (metrics.horizontalAdvance(line) > box.width())
             return false;
     }
     // The last line needs its capitals inside; its descenders may touch the edge.
-    return (lines.size() - 1) * metrics.lineSpacing() + metrics.capHeight() <= box.height();
+    if ((lines.size() - 1) * metrics.lineSpacing() + metrics.capHeight() > box.height())
+        return false;
+    // Letters of another script (a Japanese caption) come whole into the box,
+    // the last pixel row left free.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!NeedsFallback(lines[i], font))
+            continue;
+        const double baseline = i * metrics.lineSpacing() + Baseline(lines[i], font, metrics);
+        if (baseline + metrics.tightBoundingRect(lines[i]).bottom() >= box.height())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -139,7 +176,7 @@ CaptionLayout LayOutCaption(
         layout.PixelSize = size;
         layout.Lines = singleLine ? QStringList { caption.simplified() }
                                   : BreakAtSpaces(caption, metrics, box.width());
-        if (LinesFit(layout.Lines, metrics, box))
+        if (LinesFit(layout.Lines, sized, metrics, box))
             return layout;
         // Jump close to the width that fits rather than one pixel at a time.
         double widest = 0;
@@ -208,7 +245,17 @@ void Label::paintEvent(QPaintEvent*)
     const QFontMetricsF metrics(font);
     double top = 0;
     for (const QString& line : layout.Lines) {
-        painter.drawText(QRectF(0, top, width(), metrics.lineSpacing()), flags, line);
+        if (NeedsFallback(line, font)) {
+            // On the line's own baseline: a fallback font's larger ascent
+            // would otherwise push the line down and out of the box.
+            const double advance = metrics.horizontalAdvance(line);
+            const double x = m_alignment == kv::Alignment::Left ? 0
+                : m_alignment == kv::Alignment::Right           ? width() - advance
+                                                                : (width() - advance) / 2;
+            painter.drawText(QPointF(x, top + Baseline(line, font, metrics)), line);
+        } else {
+            painter.drawText(QRectF(0, top, width(), metrics.lineSpacing()), flags, line);
+        }
         top += metrics.lineSpacing();
     }
 }

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <climits>
 #include <cmath>
 
 namespace kv {
@@ -30,6 +31,21 @@ QFont DialogFont(const QFont& base, const QString& name, double points, bool bol
     }
     font.setBold(bold);
     return font;
+}
+
+QFont FittingFont(const QFont& font, const QString& text, const QSize& box, int flags)
+{
+    QFont fitting = font;
+    const int designPixels = QFontInfo(font).pixelSize();
+    for (int pixels = designPixels; pixels >= MinimumFittingPixels; --pixels) {
+        if (pixels != designPixels)
+            fitting.setPixelSize(pixels);
+        const QRect needed
+            = QFontMetrics(fitting).boundingRect(QRect(0, 0, box.width(), INT_MAX), flags, text);
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            return fitting;
+    }
+    return fitting;
 }
 
 namespace {
@@ -105,19 +121,32 @@ void DialogLabel::changeEvent(QEvent* event)
         update();
 }
 
+namespace {
+// Where a label's text goes: inside the border when it has one.
+QRect TextRect(const QRect& rect, int borderStyle)
+{
+    return borderStyle == 1 ? rect.adjusted(3, 1, -3, -1) : rect;
+}
+} // namespace
+
+QFont DialogLabel::ShownFont() const
+{
+    return FittingFont(DialogFont(font(), m_fontName, m_fontSize, m_fontBold), m_caption,
+        TextRect(rect(), m_borderStyle).size(), int(HorizontalAlignment(m_alignment)) | Qt::TextWordWrap);
+}
+
 void DialogLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QPalette& colors = palette();
     if (m_backColor != SystemColor)
         painter.fillRect(rect(), ToQColor(m_backColor));
-    QRect text = rect();
+    const QRect text = TextRect(rect(), m_borderStyle);
     if (m_borderStyle == 1) {
         painter.setPen(colors.color(QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        text.adjust(3, 1, -3, -1);
     }
-    painter.setFont(DialogFont(font(), m_fontName, m_fontSize, m_fontBold));
+    painter.setFont(ShownFont());
     if (!isEnabled())
         painter.setPen(colors.color(QPalette::Disabled, QPalette::WindowText));
     else if (m_foreColor != SystemColor)
@@ -160,6 +189,14 @@ void CaptionFrame::SetFontBold(bool bold)
     update();
 }
 
+QFont CaptionFrame::ShownFont() const
+{
+    // The caption sits on the top border between margins of 7 pixels.
+    const QFont design = DialogFont(font(), m_fontName, m_fontSize, m_fontBold);
+    return FittingFont(design, m_caption, QSize(qMax(0, width() - 2 * 7 - 4), QFontMetrics(design).height()),
+        Qt::TextSingleLine);
+}
+
 void CaptionFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -174,9 +211,11 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     painter.drawRect(box.translated(1, 1));
     if (m_caption.isEmpty())
         return;
-    painter.setFont(captionFont);
+    const QFont shown = ShownFont();
+    painter.setFont(shown);
     const int left = 7;
-    const int width = qMin(metrics.horizontalAdvance(m_caption) + 4, qMax(0, this->width() - 2 * left));
+    const int width
+        = qMin(QFontMetrics(shown).horizontalAdvance(m_caption) + 4, qMax(0, this->width() - 2 * left));
     const QRect caption(left, 0, width, metrics.height());
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(
@@ -532,6 +571,20 @@ QString OptionButton::Caption() const
 void OptionButton::SetCaption(const QString& caption)
 {
     m_button->setText(caption);
+    FitCaption();
+}
+
+void OptionButton::FitCaption()
+{
+    // The button's own font again, then smaller until indicator and text fit.
+    m_button->setFont(QFont());
+    const int designPixels = QFontInfo(m_button->font()).pixelSize();
+    for (int pixels = designPixels - 1;
+         pixels >= MinimumFittingPixels && m_button->sizeHint().width() > width() && width() > 0; --pixels) {
+        QFont smaller = font();
+        smaller.setPixelSize(pixels);
+        m_button->setFont(smaller);
+    }
 }
 
 bool OptionButton::Value() const
@@ -554,6 +607,7 @@ void OptionButton::resizeEvent(QResizeEvent* event)
 {
     Control::resizeEvent(event);
     m_button->setGeometry(rect());
+    FitCaption();
 }
 
 // ---------------------------------------------------------------- CheckBox

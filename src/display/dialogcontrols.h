@@ -16,6 +16,13 @@ namespace kv {
 // size of 0 keeps that of base, the dialog's own font.
 QFont DialogFont(const QFont& base, const QString& name, double points, bool bold);
 
+// Dialog texts are never cut: a text too big for its box (a long
+// translation) is shown in the font at the largest pixel size, up to the
+// font's own, at which it fits when laid out with flags; never below
+// MinimumFittingPixels.
+constexpr int MinimumFittingPixels = 6;
+QFont FittingFont(const QFont& font, const QString& text, const QSize& box, int flags);
+
 // A dialog text: system colours unless told otherwise, an optional
 // single-line border, greyed when disabled. Text is top-aligned and wrapped;
 // a bordered label centres its single line vertically.
@@ -59,6 +66,8 @@ public:
     void SetFontBold(bool bold);
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool enabled) { setEnabled(enabled); }
+    // The font the caption is drawn in: the design font, shrunk to fit.
+    QFont ShownFont() const;
 
 signals:
     // The caption changed.
@@ -101,6 +110,9 @@ public:
     void SetFontSize(double points);
     bool FontBold() const { return m_fontBold; }
     void SetFontBold(bool bold);
+    // The font the caption is drawn in: the design font, shrunk to fit the
+    // border's length.
+    QFont ShownFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -277,6 +289,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The caption in the control's font, or smaller when it would not fit.
+    void FitCaption();
+
     QRadioButton* m_button;
 };
 

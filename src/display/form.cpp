@@ -1,6 +1,7 @@
 #include "display/form.h"
 
 #include "display/control.h"
+#include "display/formdesign.h"
 #include "display/twips.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,25 @@ Form::Form(QWidget* parent)
 void Form::AddControl(QObject* control)
 {
     m_controls.append(control);
+}
+
+void Form::AddDesignText(QObject* control, const char* property, const QString& source)
+{
+    m_designTexts.append({ control, property, source });
+}
+
+void Form::Retranslate()
+{
+    const QByteArray context = metaObject()->className();
+    for (const DesignText& text : std::as_const(m_designTexts)) {
+        if (!text.Control)
+            continue;
+        // A list keeps its selected entry.
+        const QVariant index = text.Control->property("ListIndex");
+        text.Control->setProperty(text.Property, TranslateDesignText(context, text.Source));
+        if (index.isValid())
+            text.Control->setProperty("ListIndex", index);
+    }
 }
 
 QObject* Form::Control(const QString& name, int index) const
@@ -68,6 +88,10 @@ int Form::WindowState() const
 void Form::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        return;
+    }
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto* change = static_cast<const QWindowStateChangeEvent*>(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 namespace kv {
@@ -20,6 +21,10 @@ public:
 
     const QList<QObject*>& Controls() const { return m_controls; }
     void AddControl(QObject* control);
+    // A text of the design (a caption, the tab captions, a list's entries):
+    // the control's property holds it translated, and is set again whenever
+    // the program's language changes.
+    void AddDesignText(QObject* control, const char* property, const QString& source);
     // The control of that name; for a control array, the element of that index.
     QObject* Control(const QString& name, int index = -1) const;
     template <typename T> T* ControlAs(const QString& name, int index = -1) const
@@ -41,14 +46,26 @@ public:
     // 0 normal, 1 minimised, 2 maximised.
     int WindowState() const;
 
+    // Translates the design texts again into the language now in effect and
+    // refreshes what the form shows in words; runs on every language change.
+    virtual void Retranslate();
+
 protected:
     // Leaving the minimised state raises a resize even where the window
     // system sends none because the size stayed: a layout skipped while the
     // window was minimised is brought up to date on restore.
+    // A language change runs Retranslate.
     void changeEvent(QEvent* event) override;
 
 private:
+    struct DesignText
+    {
+        QPointer<QObject> Control;
+        const char* Property;
+        QString Source;
+    };
     QList<QObject*> m_controls;
+    QList<DesignText> m_designTexts;
 };
 
 } // namespace kv

@@ -7,6 +7,8 @@
 #include "timing/mmcontrol.h"
 #include "timing/timekeeper.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -65,9 +67,38 @@ QObject* CreateControl(const QString& typeName, QWidget* parent)
     return nullptr;
 }
 
+namespace {
+
+// The properties that hold words of the design, on the controls that show
+// words. Texts of the digit displays are numbers and stay as designed.
+bool IsDesignText(const QObject* control, const char* property)
+{
+    if (qobject_cast<const NumberLED*>(control) || qobject_cast<const TimeLED*>(control)
+        || qobject_cast<const PolyLED*>(control))
+        return false;
+    for (const char* name : { "Caption", "TabCaptions", "List" }) {
+        if (qstrcmp(property, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString TranslateDesignText(const QByteArray& context, const QString& source)
+{
+    if (source.isEmpty())
+        return source;
+    const QString translated = QCoreApplication::translate(context.constData(), source.toUtf8().constData());
+    if (translated.count(u'|') != source.count(u'|'))
+        return source;
+    return translated;
+}
+
 QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design)
 {
     QStringList problems;
+    const QByteArray context = form.metaObject()->className();
     for (const ControlDesign& item : design) {
         QWidget* container = &form;
         if (*item.Container) {
@@ -92,9 +123,17 @@ QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design)
             visual->SetHeight(item.Height);
         }
         for (const DesignProperty& property : item.Properties) {
+            QVariant value = property.Value;
+            const bool text = value.typeId() == QMetaType::QString && IsDesignText(control, property.Name);
+            if (text)
+                value = TranslateDesignText(context, property.Value.toString());
             if (control->metaObject()->indexOfProperty(property.Name) < 0
-                || !control->setProperty(property.Name, property.Value))
+                || !control->setProperty(property.Name, value)) {
                 problems << QStringLiteral("%1: cannot set %2").arg(item.Name, property.Name);
+                continue;
+            }
+            if (text)
+                form.AddDesignText(control, property.Name, property.Value.toString());
         }
         form.AddControl(control);
     }

@@ -32,6 +32,12 @@ struct ControlDesign
     std::vector<DesignProperty> Properties;
 };
 
+// A design text in the language now in effect. The design tables hold
+// English; each form's texts are translated in the context of its class
+// ("kv::frmOptions"). A list of entries joined by "|" whose translation has
+// another number of entries stays English rather than misplace an entry.
+QString TranslateDesignText(const QByteArray& context, const QString& source);
+
 // Creates a control of the named class ("Label", "TimeLED", ...), or null.
 QObject* CreateControl(const QString& typeName, QWidget* parent);
 
@@ -43,7 +49,9 @@ QList<QWidget*> TabChain(const Form& form);
 // Builds the designed controls onto the form, in design order, which becomes
 // the form's control collection order. Windowed controls stack above the
 // windowless ones of their container, and the tab order follows the TabIndex
-// properties. Returns the problems met (unknown class, container or property).
+// properties. Captions, tab captions and list entries are translated as they
+// are applied (see TranslateDesignText) and again whenever the language
+// changes (Form::Retranslate). Returns the problems met (unknown class, container or property).
 QStringList BuildForm(Form& form, const std::vector<ControlDesign>& design);
 
 } // namespace kv

@@ -1,15 +1,19 @@
 #include "display/modalform.h"
 
 #include "display/controls.h"
+#include "display/dialogcontrols.h"
 #include "display/formdesign.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWindow>
+
+#include <optional>
 
 namespace kv {
 
@@ -78,6 +82,35 @@ bool ModalForm::focusNextPrevChild(bool next)
     return true;
 }
 
+namespace {
+
+// The caption on one line, or broken at the last blank that leaves a first
+// line that fits, when its lines fit a button of that size with room pixels
+// for the text across; nothing when neither fits.
+std::optional<QString> FitButtonCaption(
+    const QString& caption, const QFont& font, const QSize& button, int room)
+{
+    const QFontMetrics metrics(font);
+    const auto width = [&metrics](QString line) {
+        return metrics.horizontalAdvance(line.replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                             .remove(QRegularExpression(QStringLiteral("&(?=[^&])"))));
+    };
+    if (width(caption) <= room && metrics.height() <= button.height())
+        return caption;
+    if (2 * metrics.height() > button.height())
+        return std::nullopt;
+    for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
+         blank = caption.lastIndexOf(u' ', blank - 1)) {
+        if (width(caption.left(blank)) <= room)
+            return width(caption.mid(blank + 1)) <= room
+                ? std::optional<QString>(caption.left(blank) + u'\n' + caption.mid(blank + 1))
+                : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void ModalForm::WrapButtonCaptions()
 {
     for (QObject* control : Controls()) {
@@ -86,21 +119,25 @@ void ModalForm::WrapButtonCaptions()
             continue;
         QPushButton* push = button->Button();
         const QString caption = push->text();
-        const QFontMetrics metrics(push->font());
-        // The control's own width: the push button inside takes it only when
+        if (caption.contains(u'\n'))
+            continue;
+        // The control's own size: the push button inside takes it only when
         // the form is first shown. Room is what the style leaves for text.
         QStyleOptionButton option;
         option.initFrom(push);
         const int padding
             = push->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), push).width();
         const int room = button->width() - qMax(8, padding);
-        if (caption.contains(u'\n') || metrics.horizontalAdvance(caption) <= room)
-            continue;
-        // The last blank that leaves a first line that fits.
-        for (qsizetype blank = caption.lastIndexOf(u' '); blank > 0;
-             blank = caption.lastIndexOf(u' ', blank - 1)) {
-            if (metrics.horizontalAdvance(caption.left(blank)) <= room) {
-                push->setText(caption.left(blank) + u'\n' + caption.mid(blank + 1));
+        QFont font = push->font();
+        const int designPixels = QFontInfo(font).pixelSize();
+        for (int pixels = designPixels; pixels >= MinimumFittingPixels; --pixels) {
+            if (pixels != designPixels)
+                font.setPixelSize(pixels);
+            if (const std::optional<QString> fitting
+                = FitButtonCaption(caption, font, button->size(), room)) {
+                push->setText(*fitting);
+                if (pixels != designPixels)
+                    push->setFont(font);
                 break;
             }
         }

@@ -39,7 +39,8 @@ public:
     void ApplyTabOrder();
 
     // Breaks the captions of buttons too narrow for them over two lines at
-    // a blank, as the system's buttons do.
+    // a blank, as the system's buttons do, where the button is high enough;
+    // a caption that fits neither way is shown in a smaller font.
     void WrapButtonCaptions();
 
     // Shows the form modal over owner's window (centred on it; on the screen

@@ -31,7 +31,7 @@ const std::vector<ControlDesign>& ScoreboardDesign()
 
         // Contest clock
         {"shpContestTime", -1, "Shape", "", 2745, 960, 3990, 2055, {{"Shape", RoundedRectangle}, {"FillStyle", Transparent}, {"BorderColor", White}, {"BorderWidth", 7}}},
-        {"Label25", -1, "Label", "", 2873, 1020, 3735, 495, {{"Caption", "CONTEST TIME"}, {"FontSize", 21.75}}},
+        {"Label25", -1, "Label", "", 2873, 1020, 3735, 495, {{"Caption", QT_TRANSLATE_NOOP("kv::frmScoreboard", "CONTEST TIME")}, {"FontSize", 21.75}}},
         {"tledPeriod", -1, "TimeLED", "", 3398, 1500, 2685, 1140, {{"Size", 65}, {"PaddingH", 180}, {"PaddingV", 80}, {"PaddingI", 180}, {"PaddingD", 180}, {"GroupLengths", "1,2"}, {"GroupUnits", "60,1"}, {"Caption", 120.0}, {"TabIndex", 0}}},
         {"lblCreatedBy", -1, "Label", "", 2873, 2630, 3735, 495, {{"Caption", "www.brontique.net"}, {"FontSize", 12.75}}},
         {"tkPeriod", -1, "TimeKeeper", "", 4440, 1080, 1095, 375, {}},
@@ -57,7 +57,7 @@ const std::vector<ControlDesign>& ScoreboardDesign()
         {"picMedHome", -1, "PictureBox", "", 480, 3120, 1215, 615, {{"TabIndex", 4}}},
         {"lblMedHome", 1, "Label", "picMedHome", 0, 30, 615, 615, {{"Caption", "+"}, {"FontSize", 24}, {"BackStyle", 1}, {"BackColor", Black}, {"ForeColor", Red}}},
         {"lblMedHome", 0, "Label", "picMedHome", 600, 30, 615, 615, {{"Caption", "+"}, {"FontSize", 24}, {"BackStyle", 1}, {"BackColor", Black}, {"ForeColor", Red}}},
-        {"Label18", -1, "Label", "", 1680, 3120, 2175, 615, {{"Caption", "WINNER"}, {"FontSize", 24}, {"Visible", false}}},
+        {"Label18", -1, "Label", "", 1680, 3120, 2175, 615, {{"Caption", QT_TRANSLATE_NOOP("kv::frmScoreboard", "WINNER")}, {"FontSize", 24}, {"Visible", false}}},
         {"picWinnerHome", -1, "PictureBox", "", 3960, 3240, 495, 375, {{"TabIndex", 5}, {"Visible", false}}},
         {"shpWinnerHome", -1, "Shape", "picWinnerHome", 120, 0, 255, 375, {{"Shape", Oval}, {"FillStyle", Solid}, {"FillColor", Green}, {"BorderWidth", 2}}},
         {"picHomePicContainer", -1, "PictureBox", "", 3360, 3780, 1215, 1335, {{"TabIndex", 30}}},
@@ -83,7 +83,7 @@ const std::vector<ControlDesign>& ScoreboardDesign()
         {"picMedVisitor", -1, "PictureBox", "", 5400, 3120, 1215, 615, {{"TabIndex", 6}}},
         {"lblMedVisitor", 1, "Label", "picMedVisitor", 0, 30, 615, 615, {{"Caption", "+"}, {"FontSize", 24}, {"BackStyle", 1}, {"BackColor", Black}, {"ForeColor", Red}}},
         {"lblMedVisitor", 0, "Label", "picMedVisitor", 600, 30, 615, 615, {{"Caption", "+"}, {"FontSize", 24}, {"BackStyle", 1}, {"BackColor", Black}, {"ForeColor", Red}}},
-        {"Label17", -1, "Label", "", 6720, 3120, 2055, 615, {{"Caption", "WINNER"}, {"FontSize", 24}, {"Visible", false}}},
+        {"Label17", -1, "Label", "", 6720, 3120, 2055, 615, {{"Caption", QT_TRANSLATE_NOOP("kv::frmScoreboard", "WINNER")}, {"FontSize", 24}, {"Visible", false}}},
         {"picWinnerVisitor", -1, "PictureBox", "", 8760, 3240, 495, 375, {{"TabIndex", 7}, {"Visible", false}}},
         {"shpWinnerVisitor", -1, "Shape", "picWinnerVisitor", 120, 0, 255, 375, {{"Shape", Oval}, {"FillStyle", Solid}, {"FillColor", Green}, {"BorderWidth", 2}}},
         {"picVisitorPicContainer", -1, "PictureBox", "", 8100, 3780, 1215, 1335, {{"TabIndex", 31}}},

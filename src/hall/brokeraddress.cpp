@@ -1,5 +1,6 @@
 #include "hall/brokeraddress.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace kv {
@@ -30,30 +31,36 @@ BrokerAddress ParseBrokerAddress(const QString& text, bool tls)
     if (trimmed.startsWith(QLatin1Char('['))) {
         const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
         if (close < 0) {
-            address.Error = QStringLiteral("\"%1\" has no closing ]").arg(text);
+            address.Error
+                = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" has no closing ]").arg(text);
             return address;
         }
         address.Host = trimmed.mid(1, close - 1);
         const QString rest = trimmed.mid(close + 1);
         if (!rest.isEmpty()) {
             if (!rest.startsWith(QLatin1Char(':'))) {
-                address.Error = QStringLiteral("\"%1\" is not HOST[:PORT]").arg(text);
+                address.Error
+                    = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" is not HOST[:PORT]").arg(text);
                 return address;
             }
             portText = rest.mid(1);
             if (portText.isEmpty()) {
-                address.Error = QStringLiteral("\"%1\" has no port after the colon").arg(text);
+                address.Error
+                    = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" has no port after the colon")
+                          .arg(text);
                 return address;
             }
         }
         if (!IsIpv6(address.Host)) {
-            address.Error = QStringLiteral("\"%1\" is not an IPv6 address").arg(address.Host);
+            address.Error = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" is not an IPv6 address")
+                                .arg(address.Host);
             return address;
         }
     } else if (trimmed.count(QLatin1Char(':')) > 1) {
         address.Host = trimmed; // a bare IPv6 address
         if (!IsIpv6(address.Host)) {
-            address.Error = QStringLiteral("\"%1\" is not HOST[:PORT]").arg(text);
+            address.Error
+                = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" is not HOST[:PORT]").arg(text);
             return address;
         }
     } else {
@@ -62,16 +69,20 @@ BrokerAddress ParseBrokerAddress(const QString& text, bool tls)
         if (colon >= 0) {
             portText = trimmed.mid(colon + 1);
             if (portText.isEmpty()) {
-                address.Error = QStringLiteral("\"%1\" has no port after the colon").arg(text);
+                address.Error
+                    = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" has no port after the colon")
+                          .arg(text);
                 return address;
             }
         }
         if (address.Host.isEmpty()) {
-            address.Error = QStringLiteral("\"%1\" names no host").arg(text);
+            address.Error
+                = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" names no host").arg(text);
             return address;
         }
         if (!IsHostName(address.Host)) {
-            address.Error = QStringLiteral("\"%1\" is not a host name").arg(address.Host);
+            address.Error = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" is not a host name")
+                                .arg(address.Host);
             return address;
         }
     }
@@ -82,7 +93,9 @@ BrokerAddress ParseBrokerAddress(const QString& text, bool tls)
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
     const int port = digits.match(portText).hasMatch() ? portText.toInt() : 0;
     if (port < 1 || port > 65535) {
-        address.Error = QStringLiteral("\"%1\" is not a port number from 1 to 65535").arg(portText);
+        address.Error
+            = QCoreApplication::translate("kv::BrokerAddress", "\"%1\" is not a port number from 1 to 65535")
+                  .arg(portText);
         return address;
     }
     address.Port = static_cast<quint16>(port);

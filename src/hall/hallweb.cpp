@@ -25,6 +25,9 @@ quint16 ServeHall(HallWindow& hall, quint16 port)
     QObject::connect(
         &hall, &HallWindow::Changed, server, [server, &hall] { server->PublishHall(hall.HallJson()); });
     server->PublishHall(hall.HallJson());
+    QObject::connect(&hall, &HallWindow::WordsChanged, server,
+        [server, &hall] { server->PublishHallWords(hall.WordsJson()); });
+    server->PublishHallWords(hall.WordsJson());
     hall.SetServedAddress(QStringLiteral("http://%1:%2/hall").arg(LocalNetworkHost()).arg(server->Port()));
     return server->Port();
 }

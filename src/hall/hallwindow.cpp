@@ -8,7 +8,11 @@
 #include "hall/matmessage.h"
 #include "settings/boardsettings.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
@@ -149,6 +153,21 @@ QByteArray HallWindow::HallJson() const
     return json + "]}";
 }
 
+QByteArray HallWindow::WordsJson() const
+{
+    // The mats' words as their boards in this window say them.
+    const QJsonObject words { { QStringLiteral("mat"),
+                                  QCoreApplication::translate("kv::MatBoard", "MAT %1") },
+        { QStringLiteral("offline"), QCoreApplication::translate("kv::MatBoard", "offline") },
+        { QStringLiteral("golden_score"), QCoreApplication::translate("kv::MatBoard", "GOLDEN SCORE") },
+        { QStringLiteral("broker_offline"), tr(OfflineNote.toUtf8().constData()) },
+        { QStringLiteral("waiting"), tr("Waiting for the mats") } };
+    const QJsonObject json { { QStringLiteral("lost"),
+                                 QCoreApplication::translate("kv::BoardView", "Connection lost") },
+        { QStringLiteral("words"), words } };
+    return QJsonDocument(json).toJson(QJsonDocument::Compact);
+}
+
 QList<int> HallWindow::Mats() const
 {
     QList<int> mats;
@@ -167,10 +186,10 @@ void HallWindow::SetBrokerOnline(bool online)
 QString HallWindow::StatusText() const
 {
     if (!m_brokerOnline)
-        return OfflineNote + QStringLiteral(": ")
+        return tr(OfflineNote.toUtf8().constData()) + QStringLiteral(": ")
             + QStringLiteral("%1:%2").arg(m_options.Host).arg(m_options.Port);
     if (m_mats.empty())
-        return QStringLiteral("Waiting for the mats on %1:%2").arg(m_options.Host).arg(m_options.Port);
+        return tr("Waiting for the mats on %1:%2").arg(m_options.Host).arg(m_options.Port);
     return {};
 }
 
@@ -183,9 +202,9 @@ void HallWindow::SetServedAddress(const QString& address)
 void HallWindow::ShowStatus()
 {
     const QString text = StatusText();
-    QString title = Title;
+    QString title = tr(Title.toUtf8().constData());
     if (!m_brokerOnline)
-        title += QStringLiteral(" - ") + OfflineNote;
+        title += QStringLiteral(" - ") + tr(OfflineNote.toUtf8().constData());
     if (!m_servedAddress.isEmpty())
         title += QStringLiteral(" - ") + m_servedAddress;
     setWindowTitle(title);
@@ -257,6 +276,15 @@ void HallWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void HallWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ShowStatus();
+        emit WordsChanged();
+    }
 }
 
 void PlaceHallWindow(HallWindow& window)

@@ -23,8 +23,10 @@ class HallWindow final : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString Title = QStringLiteral("Korvelin hall");
-    static inline const QString OfflineNote = QStringLiteral("broker offline");
+    // Shown in the program's language.
+    static inline const QString Title = QStringLiteral(QT_TRANSLATE_NOOP("kv::HallWindow", "Korvelin hall"));
+    static inline const QString OfflineNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::HallWindow", "broker offline"));
 
     // Listens to the broker of `options` once Start() is called.
     explicit HallWindow(MqttOptions options, QWidget* parent = nullptr);
@@ -42,6 +44,10 @@ public:
     QByteArray HallJson() const;
     // The mats shown, in order.
     QList<int> Mats() const;
+    // The hall page's words in the program's language, for its viewers only:
+    // {"lost":"Connection lost","words":{"mat":"MAT %1","offline":"offline",
+    // "golden_score":"GOLDEN SCORE","broker_offline":"broker offline","waiting":"Waiting for the mats"}}
+    QByteArray WordsJson() const;
     bool BrokerOnline() const { return m_brokerOnline; }
     // The line under the boards ("" when there is nothing to say).
     QString StatusText() const;
@@ -57,10 +63,14 @@ signals:
     void MatShown(int mat);
     // Anything of the hall changed: a mat, its presence, the broker.
     void Changed();
+    // The program's language changed, and with it WordsJson().
+    void WordsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A language change shows the title and the status line in the new one.
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetBrokerOnline(bool online);

@@ -129,7 +129,7 @@ MatBoard::MatBoard(int mat, QWidget* parent)
         if (auto* widget = qobject_cast<QWidget*>(control))
             widget->setFocusPolicy(Qt::NoFocus);
     }
-    lblMat->SetCaption(QStringLiteral("MAT %1").arg(mat));
+    ShowMat();
     SetClientSize(MatBoardDesignWidth, MatBoardDesignHeight);
     ApplySettings();
 }
@@ -203,6 +203,19 @@ void MatBoard::ApplySettings()
 void MatBoard::Show(const MatState& state)
 {
     m_state = state;
+    Refresh();
+}
+
+void MatBoard::ShowMat()
+{
+    lblMat->SetCaption(tr("MAT %1").arg(m_mat));
+}
+
+void MatBoard::Retranslate()
+{
+    // The design's texts come back, the mat's number and the names after them.
+    Form::Retranslate();
+    ShowMat();
     Refresh();
 }
 

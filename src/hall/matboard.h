@@ -43,6 +43,8 @@ public:
     // The colours and digit style of the settings again (after the options
     // changed them).
     void ApplySettings();
+    // The words again in the language now in effect, the mat's state kept.
+    void Retranslate() override;
 
     // ---- Controls, by their design names
     Label* lblMat;
@@ -72,6 +74,7 @@ public:
 private:
     template <typename T> T* Find(const char* name, int index = -1);
     void Refresh();
+    void ShowMat();
     void ShowSide(const MatSide& side, Shape* winner, Label* ippon, NumberLED* w, NumberLED* y,
         const QVector<Shape*>& shido, Shape* holdDot, NumberLED* hold, bool yukoShown);
 

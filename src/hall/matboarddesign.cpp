@@ -29,9 +29,9 @@ const std::vector<ControlDesign>& MatBoardDesign()
         {"lblCaptionI", -1, "Label", "", 3240, 120, 540, 480, {{"Caption", "I"}, {"FontSize", 14}}},
         {"lblCaptionW", -1, "Label", "", 3900, 120, 570, 480, {{"Caption", "W"}, {"FontSize", 14}}},
         {"lblCaptionY", -1, "Label", "", 4560, 120, 570, 480, {{"Caption", "Y"}, {"FontSize", 14}}},
-        {"lblCaptionS", -1, "Label", "", 5220, 120, 1260, 480, {{"Caption", "SHIDO"}, {"FontSize", 14}}},
-        {"lblGoldenScore", -1, "Label", "", 7440, 120, 2400, 480, {{"Caption", "GOLDEN SCORE"}, {"FontSize", 14}, {"SingleLine", true}, {"Visible", false}}},
-        {"lblOffline", -1, "Label", "", 7440, 45, 2400, 540, {{"Caption", "offline"}, {"FontSize", 20}, {"SingleLine", true}, {"Visible", false}}},
+        {"lblCaptionS", -1, "Label", "", 5220, 120, 1260, 480, {{"Caption", QT_TRANSLATE_NOOP("kv::MatBoard", "SHIDO")}, {"FontSize", 14}}},
+        {"lblGoldenScore", -1, "Label", "", 7440, 120, 2400, 480, {{"Caption", QT_TRANSLATE_NOOP("kv::MatBoard", "GOLDEN SCORE")}, {"FontSize", 14}, {"SingleLine", true}, {"Visible", false}}},
+        {"lblOffline", -1, "Label", "", 7440, 45, 2400, 540, {{"Caption", QT_TRANSLATE_NOOP("kv::MatBoard", "offline")}, {"FontSize", 20}, {"SingleLine", true}, {"Visible", false}}},
         {"Line1", -1, "Line", "", 0, 0, 0, 0, {{"X1", 60}, {"Y1", 630}, {"X2", 9840}, {"Y2", 630}, {"BorderColor", White}, {"BorderWidth", 2}}},
 
         // Home row

@@ -9,6 +9,8 @@
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
@@ -36,7 +38,8 @@ std::optional<MqttOptions> ChooseBroker(
     const BrokerAddress address = ParseBrokerAddress(text, tls);
     if (!address.IsValid()) {
         if (why)
-            *why = QStringLiteral("The broker \"%1\" is not used: %2.").arg(text, address.Error);
+            *why = QCoreApplication::translate("kv::MatService", "The broker \"%1\" is not used: %2.")
+                       .arg(text, address.Error);
         return std::nullopt;
     }
     MqttOptions options;
@@ -76,6 +79,7 @@ MatService::MatService(frmScoreboard& board)
     m_offlineDelay->setSingleShot(true);
     connect(m_offlineDelay, &QTimer::timeout, this, [this] { ShowConnected(false); });
     connect(&board, &frmScoreboard::OptionsClosed, this, &MatService::OptionsClosed);
+    board.installEventFilter(this);
     // Each finished contest goes to the hall as the day's results have it,
     // without the contest's log.
     if (ContestRecorder* recorder = board.Recorder()) {
@@ -134,7 +138,16 @@ void MatService::ShowConnected(bool connected)
     if (connected)
         m_offlineDelay->stop();
     if (m_board)
-        m_board->SetTitleNote(TitleSource, connected ? QString() : OfflineNote);
+        m_board->SetTitleNote(TitleSource, connected ? QString() : tr(OfflineNote.toUtf8().constData()));
+}
+
+bool MatService::eventFilter(QObject* watched, QEvent* event)
+{
+    // The note stays while the broker is away: shown again in the new language.
+    if (m_board && watched == m_board && event->type() == QEvent::LanguageChange
+        && !m_board->TitleNote(TitleSource).isEmpty())
+        m_board->SetTitleNote(TitleSource, tr(OfflineNote.toUtf8().constData()));
+    return QObject::eventFilter(watched, event);
 }
 
 void MatService::OptionsClosed()

@@ -47,7 +47,9 @@ class MatService final : public QObject
     Q_OBJECT
 
 public:
-    static inline const QString OfflineNote = QStringLiteral("broker offline");
+    // Shown in the program's language.
+    static inline const QString OfflineNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::MatService", "broker offline"));
 
     explicit MatService(frmScoreboard& board);
     ~MatService() override;
@@ -57,6 +59,9 @@ public:
     void Stop();
     // Null while the board is on no broker.
     MatPublisher* Publisher() const { return m_publisher.get(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct NetworkSettings

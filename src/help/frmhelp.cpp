@@ -1,6 +1,7 @@
 #include "help/frmhelp.h"
 
 #include "display/twips.h"
+#include "language/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,20 +34,32 @@ QString HelpFileName()
     return QStringLiteral("korvelinhelpfile.rtf");
 }
 
+QString HelpFileName(const QString& language)
+{
+    if (language.isEmpty() || language == QLatin1String(SourceLanguage))
+        return HelpFileName();
+    return QStringLiteral("korvelinhelpfile.%1.rtf").arg(language);
+}
+
 QString HelpFilePath(const QString& programFolder)
 {
     return programFolder + QDir::separator() + HelpFileName();
 }
 
+QString HelpFilePathFor(const QString& programFolder, const QString& language)
+{
+    const QString path = programFolder + QDir::separator() + HelpFileName(language);
+    return QFileInfo(path).isFile() ? path : HelpFilePath(programFolder);
+}
+
 QString MissingHelpText()
 {
-    return QStringLiteral(
-        "Help file has been moved from its normal location.  Please reinstall the program.");
+    return frmHelp::tr("Help file has been moved from its normal location.  Please reinstall the program.");
 }
 
 QString UnreadableHelpText()
 {
-    return QStringLiteral("Help file cannot be read.  Please reinstall the program.");
+    return frmHelp::tr("Help file cannot be read.  Please reinstall the program.");
 }
 
 HelpLayout HelpWindowLayout(double windowWidth, double windowHeight)
@@ -76,7 +89,7 @@ frmHelp::frmHelp(QWidget* parent)
     , m_rtbHelp(new QTextEdit(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Korvelin Help"));
+    setWindowTitle(tr("Korvelin Help"));
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
@@ -96,8 +109,10 @@ frmHelp::frmHelp(QWidget* parent)
 
 void frmHelp::Load(const QString& programFolder)
 {
+    m_programFolder = programFolder;
+    m_loaded = true;
     m_readResult = {};
-    const QString path = HelpFilePath(programFolder);
+    const QString path = HelpFilePathFor(programFolder, CurrentLanguage());
     const QFileInfo info(path);
     // Anything but a file there (nothing, a folder) means the file has gone.
     if (!info.isFile()) {
@@ -119,6 +134,14 @@ void frmHelp::Load(const QString& programFolder)
         return;
     }
     m_rtbHelp->setDocument(document);
+}
+
+void frmHelp::Retranslate()
+{
+    Form::Retranslate();
+    setWindowTitle(tr("Korvelin Help"));
+    if (m_loaded)
+        Load(m_programFolder);
 }
 
 void frmHelp::Resize()

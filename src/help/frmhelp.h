@@ -11,8 +11,14 @@ namespace kv {
 
 // The help file's name; it sits in the program's folder.
 QString HelpFileName();
+// The guide in a language: korvelinhelpfile.<code>.rtf ("en": the help file
+// itself).
+QString HelpFileName(const QString& language);
 // The program folder, the platform's separator and the file name, joined as they are.
 QString HelpFilePath(const QString& programFolder);
+// The file the help window shows in a language: that language's guide when
+// the program folder holds it, else the English one.
+QString HelpFilePathFor(const QString& programFolder, const QString& language);
 // What the window shows when there is no help file.
 QString MissingHelpText();
 // What it shows when the file is there but cannot be read as rich text.
@@ -53,9 +59,11 @@ public:
 
     explicit frmHelp(QWidget* parent = nullptr);
 
-    // The load step: shows the help file of the program folder, or the
-    // sentence that it has been moved.
+    // The load step: shows the help file of the program folder in the
+    // program's language, or the sentence that it has been moved.
     void Load(const QString& programFolder);
+    // The guide again, and the title, in the language now in effect.
+    void Retranslate() override;
     // The resize step; runs on every size or state change.
     void Resize();
 
@@ -72,6 +80,8 @@ protected:
 
 private:
     QTextEdit* m_rtbHelp;
+    QString m_programFolder;
+    bool m_loaded = false;
     double m_rightMargin = 0;
     RtfReadResult m_readResult;
 };

@@ -189,6 +189,12 @@ public:
         Send(m_hallViewers, json);
     }
 
+    void SetHallWords(const QByteArray& json)
+    {
+        m_hallWords = json;
+        Send(m_hallViewers, json);
+    }
+
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override
     {
@@ -264,6 +270,8 @@ private:
             list.push_back(viewer);
             Count();
             if (hall) {
+                if (!m_hallWords.isEmpty())
+                    Send(viewer, m_hallWords);
                 if (!m_hall.isEmpty())
                     Send(viewer, m_hall);
             } else if (board) {
@@ -325,6 +333,7 @@ private:
     std::vector<QWebSocket*> m_hallViewers;
     QByteArray m_state;
     QByteArray m_hall;
+    QByteArray m_hallWords;
     QByteArray m_view;
     QByteArray m_pictures;
     int m_refusal = 404;
@@ -390,6 +399,13 @@ void BoardServer::PublishHall(const QByteArray& json)
     ServerWorker* worker = m_worker;
     QMetaObject::invokeMethod(
         worker, [worker, json] { worker->SetHall(json); }, Qt::QueuedConnection);
+}
+
+void BoardServer::PublishHallWords(const QByteArray& json)
+{
+    ServerWorker* worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker, [worker, json] { worker->SetHallWords(json); }, Qt::QueuedConnection);
 }
 
 void BoardServer::PublishPictures(const QByteArray& json)

@@ -64,6 +64,9 @@ public:
     void PublishPictures(const QByteArray& json);
     // The mats of a hall view (a program showing the hall serves them).
     void PublishHall(const QByteArray& json);
+    // The hall page's own words, on the hall's WebSocket only (before the
+    // mats to a viewer that joins); /hall/state stays the mats alone.
+    void PublishHallWords(const QByteArray& json);
 
     // Open WebSocket viewers, all and of the board page.
     int Viewers() const { return m_viewers->load(); }

@@ -8,6 +8,7 @@
 #include "display/vbcolor.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -287,7 +288,12 @@ QByteArray BoardView::ViewJson() const
             json += ',';
         json += m_items[i].Json;
     }
-    json += "]}}";
+    // The page's own words, in the board's language: what it says while the
+    // board cannot be reached.
+    const QByteArray lost
+        = QJsonDocument(QJsonArray { QCoreApplication::translate("kv::BoardView", "Connection lost") })
+              .toJson(QJsonDocument::Compact);
+    json += "]},\"lost\":" + lost.mid(1, lost.size() - 2) + "}";
     return json;
 }
 

@@ -60,9 +60,8 @@ void BoardWebService::SetFailureReporter(std::function<void(const QString&)> rep
 
 QString BoardWebService::PortFailureText(quint16 port, const QString& why)
 {
-    return QStringLiteral(
-        "The board cannot be shown on the network: port %1 cannot be opened (%2).\n\n"
-        "Korvelin runs on without it. Choose another port in the options (F2, \"Network\").")
+    return tr("The board cannot be shown on the network: port %1 cannot be opened (%2).\n\n"
+              "Korvelin runs on without it. Choose another port in the options (F2, \"Network\").")
         .arg(port)
         .arg(why);
 }

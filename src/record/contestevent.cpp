@@ -1,5 +1,6 @@
 #include "record/contestevent.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <algorithm>
@@ -15,26 +16,26 @@ struct KindEntry
 {
     EventKind Kind;
     const char* Name; // in the files
-    const char* Words; // what the operator reads
+    const char* Words; // what the operator reads, before translation
 };
 
 // Every kind, its file name and its words, in one place.
 constexpr std::array<KindEntry, 15> Kinds { {
-    { EventKind::ClockStarted, "ClockStarted", "clock started" },
-    { EventKind::ClockStopped, "ClockStopped", "clock stopped" },
-    { EventKind::TimeUp, "TimeUp", "time up" },
-    { EventKind::HoldStarted, "HoldStarted", "osaekomi" },
-    { EventKind::HoldEnded, "HoldEnded", "toketa" },
-    { EventKind::Ippon, "Ippon", "ippon" },
-    { EventKind::WazaAri, "WazaAri", "waza-ari" },
-    { EventKind::Yuko, "Yuko", "yuko" },
-    { EventKind::Shido, "Shido", "shido" },
-    { EventKind::Medical, "Medical", "medical" },
-    { EventKind::Winner, "Winner", "winner" },
-    { EventKind::GoldenScore, "GoldenScore", "golden score" },
-    { EventKind::ContestLength, "ContestLength", "contest length" },
-    { EventKind::Undo, "Undo", "undo" },
-    { EventKind::Reset, "Reset", "reset" },
+    { EventKind::ClockStarted, "ClockStarted", QT_TRANSLATE_NOOP("kv::EventText", "clock started") },
+    { EventKind::ClockStopped, "ClockStopped", QT_TRANSLATE_NOOP("kv::EventText", "clock stopped") },
+    { EventKind::TimeUp, "TimeUp", QT_TRANSLATE_NOOP("kv::EventText", "time up") },
+    { EventKind::HoldStarted, "HoldStarted", QT_TRANSLATE_NOOP("kv::EventText", "osaekomi") },
+    { EventKind::HoldEnded, "HoldEnded", QT_TRANSLATE_NOOP("kv::EventText", "toketa") },
+    { EventKind::Ippon, "Ippon", QT_TRANSLATE_NOOP("kv::EventText", "ippon") },
+    { EventKind::WazaAri, "WazaAri", QT_TRANSLATE_NOOP("kv::EventText", "waza-ari") },
+    { EventKind::Yuko, "Yuko", QT_TRANSLATE_NOOP("kv::EventText", "yuko") },
+    { EventKind::Shido, "Shido", QT_TRANSLATE_NOOP("kv::EventText", "shido") },
+    { EventKind::Medical, "Medical", QT_TRANSLATE_NOOP("kv::EventText", "medical") },
+    { EventKind::Winner, "Winner", QT_TRANSLATE_NOOP("kv::EventText", "winner") },
+    { EventKind::GoldenScore, "GoldenScore", QT_TRANSLATE_NOOP("kv::EventText", "golden score") },
+    { EventKind::ContestLength, "ContestLength", QT_TRANSLATE_NOOP("kv::EventText", "contest length") },
+    { EventKind::Undo, "Undo", QT_TRANSLATE_NOOP("kv::EventText", "undo") },
+    { EventKind::Reset, "Reset", QT_TRANSLATE_NOOP("kv::EventText", "reset") },
 } };
 
 const KindEntry& Entry(EventKind kind)
@@ -167,9 +168,14 @@ QString SideName(qint16 side)
 
 QString EventText(const ContestEvent& event)
 {
-    const QString words = QLatin1String(Entry(event.Kind).Words);
+    const QString words = QCoreApplication::translate("kv::EventText", Entry(event.Kind).Words);
     const QString side = SideName(event.Side);
-    return side.isEmpty() ? words : words + QLatin1Char(' ') + side;
+    if (side.isEmpty())
+        return words;
+    // The side as the board names it by default, in the program's language.
+    //: %1 is what happened ("shido"), %2 the side ("Visitor")
+    return QCoreApplication::translate("kv::EventText", "%1 %2")
+        .arg(words, QCoreApplication::translate("kv::SideNames", side.toUtf8().constData()));
 }
 
 std::optional<ContestEvent> DescribeChange(const ScoredState& before, const ScoredState& after)

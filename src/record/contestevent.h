@@ -80,7 +80,8 @@ std::optional<EventKind> EventKindFromName(const QString& name);
 // "Home", "Visitor", or empty.
 QString SideName(qint16 side);
 
-// What an operator reads of a change: "shido Visitor", "golden score".
+// What an operator reads of a change, in the program's language: "shido
+// Visitor", "golden score".
 QString EventText(const ContestEvent& event);
 
 // What changed from one scored state to the next, as one event of the kind

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace kv {
 
@@ -34,8 +36,9 @@ std::function<bool(const QString&)>& Opener()
 
 QString SideScore(const SideResult& side)
 {
-    QString text = QStringLiteral("W%1 Y%2 S%3").arg(side.WazaAri).arg(side.Yuko).arg(side.Shido);
-    return side.Ippon ? QStringLiteral("ippon ") + text : text;
+    // The board's own abbreviations: waza-ari, yuko, shido.
+    const QString text = QStringLiteral("W%1 Y%2 S%3").arg(side.WazaAri).arg(side.Yuko).arg(side.Shido);
+    return side.Ippon ? frmResults::tr("ippon %1").arg(text) : text;
 }
 
 QString TimeUsed(const ContestResult& result)
@@ -49,9 +52,34 @@ QString TimeUsed(const ContestResult& result)
 QString WinnerText(const ContestResult& result)
 {
     if (result.Winner == 0)
-        return QStringLiteral("none");
+        return frmResults::tr("none");
     const QString name = result.WinnerName();
-    return name.isEmpty() ? SideName(result.Winner) : name;
+    return name.isEmpty()
+        ? QCoreApplication::translate("kv::SideNames", SideName(result.Winner).toUtf8().constData())
+        : name;
+}
+
+// How the contest was won, as the results store it and as the list shows it.
+constexpr std::array<const char*, 6> HowTexts { QT_TRANSLATE_NOOP("kv::frmResults", "ippon"),
+    QT_TRANSLATE_NOOP("kv::frmResults", "waza-ari"), QT_TRANSLATE_NOOP("kv::frmResults", "yuko"),
+    QT_TRANSLATE_NOOP("kv::frmResults", "hansoku-make"), QT_TRANSLATE_NOOP("kv::frmResults", "decision"),
+    QT_TRANSLATE_NOOP("kv::frmResults", "golden score") };
+
+QString HowText(const QString& how)
+{
+    for (const char* text : HowTexts) {
+        if (how == QLatin1String(text))
+            return frmResults::tr(text);
+    }
+    return how;
+}
+
+// The rule set's name: the one word among them is translated, as in the
+// options' list.
+QString RuleSetText(const QString& name)
+{
+    static constexpr const char* Classic = QT_TRANSLATE_NOOP("kv::frmResults", "Classic");
+    return name == QLatin1String(Classic) ? frmResults::tr(Classic) : name;
 }
 
 } // namespace
@@ -64,6 +92,15 @@ public:
         : QAbstractTableModel(parent)
         , m_titles(ColumnTitles())
     { }
+
+    // The column titles and the cells' words again, in the language now in effect.
+    void Retranslate()
+    {
+        m_titles = ColumnTitles();
+        emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_titles.size()) - 1);
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
 
     void Set(const std::vector<ContestResult>* results)
     {
@@ -97,7 +134,7 @@ public:
         case 3:
             return WinnerText(r);
         case 4:
-            return r.How;
+            return HowText(r.How);
         case 5:
             return SideScore(r.Home);
         case 6:
@@ -105,7 +142,7 @@ public:
         case 7:
             return TimeUsed(r);
         case 8:
-            return r.RuleSet;
+            return RuleSetText(r.RuleSet);
         default:
             return {};
         }
@@ -138,22 +175,24 @@ bool OpenFolder(const QString& folder)
 
 QStringList frmResults::ColumnTitles()
 {
-    return { QStringLiteral("Time"), QStringLiteral("Home"), QStringLiteral("Visitor"),
-        QStringLiteral("Winner"), QStringLiteral("How"), QStringLiteral("Home score"),
-        QStringLiteral("Visitor score"), QStringLiteral("Time used"), QStringLiteral("Rule set") };
+    // The sides' columns carry the board's own names for them.
+    const QString home = QCoreApplication::translate("kv::SideNames", "Home");
+    const QString visitor = QCoreApplication::translate("kv::SideNames", "Visitor");
+    return { frmResults::tr("Time"), home, visitor, frmResults::tr("Winner"), frmResults::tr("How"),
+        frmResults::tr("Home score"), frmResults::tr("Visitor score"), frmResults::tr("Time used"),
+        frmResults::tr("Rule set") };
 }
 
 frmResults::frmResults(QWidget* parent)
     : Form(parent)
     , grdResults(new QTableView(this))
     , lblStatus(new QLabel(this))
-    , cmdExport(new QPushButton(QStringLiteral("Export..."), this))
-    , cmdOpenFolder(new QPushButton(QStringLiteral("Open folder"), this))
-    , cmdClose(new QPushButton(QStringLiteral("Close"), this))
+    , cmdExport(new QPushButton(this))
+    , cmdOpenFolder(new QPushButton(this))
+    , cmdClose(new QPushButton(this))
     , m_model(new Model(this))
 {
     setObjectName(QStringLiteral("frmResults"));
-    setWindowTitle(QStringLiteral("Results"));
     grdResults->setObjectName(QStringLiteral("grdResults"));
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
@@ -183,7 +222,25 @@ frmResults::frmResults(QWidget* parent)
     connect(cmdExport, &QPushButton::clicked, this, &frmResults::Export);
     connect(cmdOpenFolder, &QPushButton::clicked, this, &frmResults::ShowFolder);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    ShowWords();
     SetClientSize(DesignWidth, DesignHeight);
+}
+
+void frmResults::ShowWords()
+{
+    setWindowTitle(tr("Results"));
+    cmdExport->setText(tr("Export..."));
+    cmdOpenFolder->setText(tr("Open folder"));
+    cmdClose->setText(tr("Close"));
+}
+
+void frmResults::Retranslate()
+{
+    Form::Retranslate();
+    ShowWords();
+    m_model->Retranslate();
+    ShowStatus();
+    grdResults->resizeColumnsToContents();
 }
 
 void frmResults::Load(const QString& folder, QDate day)
@@ -199,21 +256,26 @@ void frmResults::Fill()
     const std::vector<ContestResult>& results = m_listing.Results;
     m_model->Set(&results);
     grdResults->resizeColumnsToContents();
+    ShowStatus();
+}
 
+void frmResults::ShowStatus()
+{
+    const std::size_t count = m_listing.Results.size();
+    const QString day = m_day.toString(Qt::ISODate);
     QString status;
     if (!m_listing.Error.isEmpty())
-        status = QStringLiteral("The results cannot be read: %1").arg(m_listing.Error);
-    else if (results.empty())
-        status = QStringLiteral("No contests on %1.").arg(m_day.toString(Qt::ISODate));
+        status = tr("The results cannot be read: %1").arg(m_listing.Error);
+    else if (count == 0)
+        status = tr("No contests on %1.").arg(day);
+    else if (count == 1)
+        status = tr("1 contest on %1").arg(day);
     else
-        status = QStringLiteral("%1 %2 on %3")
-                     .arg(results.size())
-                     .arg(results.size() == 1 ? QStringLiteral("contest") : QStringLiteral("contests"),
-                         m_day.toString(Qt::ISODate));
-    if (m_listing.Damaged > 0)
-        status += QStringLiteral(" (%1 damaged %2 skipped)")
-                      .arg(m_listing.Damaged)
-                      .arg(m_listing.Damaged == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+        status = tr("%1 contests on %2").arg(count).arg(day);
+    if (m_listing.Damaged == 1)
+        status += u' ' + tr("(1 damaged line skipped)");
+    else if (m_listing.Damaged > 1)
+        status += u' ' + tr("(%1 damaged lines skipped)").arg(m_listing.Damaged);
     lblStatus->setText(status);
 }
 
@@ -223,14 +285,14 @@ void frmResults::Export()
     const QString name = QStringLiteral("results-%1.csv").arg(m_day.toString(Qt::ISODate));
     const QString start = QDir(documents.isEmpty() ? m_folder : documents).filePath(name);
     const std::optional<QString> chosen
-        = Dialogs().ChooseSaveFile(this, QStringLiteral("CSV files|*.csv"), start);
+        = Dialogs().ChooseSaveFile(this, tr("CSV files") + QStringLiteral("|*.csv"), start);
     if (!chosen)
         return;
     std::vector<ContestResult> oldestFirst(m_listing.Results.rbegin(), m_listing.Results.rend());
     QString error;
     if (!WriteResultsCsv(*chosen, oldestFirst, &error))
-        Dialogs().ShowWarning(this, QStringLiteral("Export"),
-            QStringLiteral("The results cannot be written to %1: %2").arg(*chosen, error));
+        Dialogs().ShowWarning(
+            this, tr("Export"), tr("The results cannot be written to %1: %2").arg(*chosen, error));
 }
 
 void frmResults::ShowFolder()
@@ -239,8 +301,8 @@ void frmResults::ShowFolder()
     // the results will go.
     QDir().mkpath(m_folder);
     if (!OpenFolder(m_folder))
-        Dialogs().ShowWarning(this, QStringLiteral("Open folder"),
-            QStringLiteral("The folder %1 cannot be opened.").arg(QDir::toNativeSeparators(m_folder)));
+        Dialogs().ShowWarning(this, tr("Open folder"),
+            tr("The folder %1 cannot be opened.").arg(QDir::toNativeSeparators(m_folder)));
 }
 
 void frmResults::keyPressEvent(QKeyEvent* event)

@@ -51,12 +51,16 @@ public:
     QPushButton* cmdOpenFolder;
     QPushButton* cmdClose;
 
+    void Retranslate() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class Model;
     void Fill();
+    void ShowWords();
+    void ShowStatus();
 
     Model* m_model;
     QString m_folder;

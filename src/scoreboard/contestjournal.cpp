@@ -215,7 +215,8 @@ QString& JournalPathSetting()
 
 bool AskToClose(QWidget* parent)
 {
-    return Dialogs().AskYesNo(parent, QStringLiteral("Close Korvelin"), JournalKeeper::CloseQuestionText);
+    return Dialogs().AskYesNo(parent, JournalKeeper::tr("Close Korvelin"),
+        JournalKeeper::tr(JournalKeeper::CloseQuestionText.toUtf8().constData()));
 }
 
 } // namespace
@@ -723,8 +724,8 @@ bool JournalKeeper::eventFilter(QObject* watched, QEvent* event)
 
 void JournalKeeper::ShowTitle()
 {
-    m_form.SetTitleNote(
-        QStringLiteral("journal"), m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString()));
+    const QString note = m_failing ? FailedNote : (m_restoredShown ? RestoredNote : QString());
+    m_form.SetTitleNote(QStringLiteral("journal"), note.isEmpty() ? note : tr(note.toUtf8().constData()));
 }
 
 } // namespace kv

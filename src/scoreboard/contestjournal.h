@@ -149,13 +149,16 @@ class JournalKeeper final : public QObject
 
 public:
     // The journal's notes in the board's title, and the titles they make
-    // while no other part of the program has a note there.
-    static inline const QString RestoredNote = QStringLiteral("contest restored");
-    static inline const QString FailedNote = QStringLiteral("the contest cannot be saved");
+    // while no other part of the program has a note there. They are shown in
+    // the program's language, as is the close question.
+    static inline const QString RestoredNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "contest restored"));
+    static inline const QString FailedNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::JournalKeeper", "the contest cannot be saved"));
     static inline const QString RestoredTitle = QStringLiteral("Korvelin - contest restored");
     static inline const QString FailedTitle = QStringLiteral("Korvelin - the contest cannot be saved");
-    static inline const QString CloseQuestionText
-        = QStringLiteral("A contest is running. Close Korvelin anyway?");
+    static inline const QString CloseQuestionText = QStringLiteral(
+        QT_TRANSLATE_NOOP("kv::JournalKeeper", "A contest is running. Close Korvelin anyway?"));
 
     JournalKeeper(frmScoreboard& form, const QString& path);
     ~JournalKeeper() override;

@@ -9,6 +9,7 @@
 #include "timing/timekeeper.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -88,6 +89,7 @@ ContestRecorder::ContestRecorder(frmScoreboard& form)
     // its own, and goes by the clock source's time whichever comes first.
     m_noteTimer->setSingleShot(true);
     connect(m_noteTimer, &QTimer::timeout, this, &ContestRecorder::Tick);
+    m_form.installEventFilter(this);
     Restart();
 }
 
@@ -257,8 +259,18 @@ void ContestRecorder::UseResults(const QString& folder)
     m_results = std::make_unique<ResultsWriter>(folder);
     // Reported once in the title, and taken away when writing works again.
     connect(m_results.get(), &ResultsWriter::FailingChanged, this, [this](bool failing) {
-        m_form.SetTitleNote(ResultsNoteSource, failing ? ResultsFailedNote : QString());
+        m_form.SetTitleNote(
+            ResultsNoteSource, failing ? tr(ResultsFailedNote.toUtf8().constData()) : QString());
     });
+}
+
+bool ContestRecorder::eventFilter(QObject* watched, QEvent* event)
+{
+    // A note that stays is shown again in the new language; the undo's
+    // passes by itself.
+    if (watched == &m_form && event->type() == QEvent::LanguageChange && m_results && m_results->Failing())
+        m_form.SetTitleNote(ResultsNoteSource, tr(ResultsFailedNote.toUtf8().constData()));
+    return QObject::eventFilter(watched, event);
 }
 
 void ContestRecorder::ShowNote(const QString& text)
@@ -303,7 +315,7 @@ bool ContestRecorder::Undo()
     Check();
     const ContestEvent* next = m_log.NextUndo();
     if (!next || !next->Before) {
-        ShowNote(QStringLiteral("nothing to undo"));
+        ShowNote(tr("nothing to undo"));
         return false;
     }
     const ContestEvent undone = *next;
@@ -314,7 +326,8 @@ bool ContestRecorder::Undo()
     // What the board's procedures made of the restored state is the state now.
     m_scored = Scored();
     m_clocks = ClocksNow();
-    ShowNote(QStringLiteral("undone: ") + EventText(undone));
+    //: %1 is what was undone ("shido Visitor")
+    ShowNote(tr("undone: %1").arg(EventText(undone)));
     return true;
 }
 

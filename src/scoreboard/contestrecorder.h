@@ -89,14 +89,19 @@ public:
     ResultsWriter* Results() const { return m_results.get(); }
 
     // The title's notes: the undo's ("undone: shido Visitor", "nothing to
-    // undo") for two seconds, and the results' trouble while it lasts.
+    // undo") for two seconds, and the results' trouble while it lasts; shown
+    // in the program's language.
     static inline const QString UndoNoteSource = QStringLiteral("undo");
     static inline const QString ResultsNoteSource = QStringLiteral("results");
-    static inline const QString ResultsFailedNote = QStringLiteral("the results cannot be saved");
+    static inline const QString ResultsFailedNote
+        = QStringLiteral(QT_TRANSLATE_NOOP("kv::ContestRecorder", "the results cannot be saved"));
     static constexpr qint64 NoteNanoseconds = 2'000'000'000;
     // Takes the undo's note down once its two seconds are over; run on
     // every refresh tick.
     void Tick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // The contest has ended with this result (written to the day's results

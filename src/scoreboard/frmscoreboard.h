@@ -84,6 +84,8 @@ public:
     void UpdateOtherColors();
     // The full match reset of the reset key.
     void ResetMatch();
+    // The design captions in the language now in effect, then the labels.
+    void Retranslate() override;
 
     // The refresh runs when a display can change, not on a fixed beat: at the
     // next whole second of a running clock (a displayed second, a hold

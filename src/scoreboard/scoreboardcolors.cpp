@@ -102,11 +102,17 @@ void frmScoreboard::UpdatePenaltyColors()
     }
 }
 
+void frmScoreboard::Retranslate()
+{
+    Form::Retranslate();
+    UpdateLabels();
+}
+
 void frmScoreboard::UpdateLabels()
 {
-    lblTitle->SetCaption(BoardSettings.TitleText);
-    lblHomeName->SetCaption(BoardSettings.HomeText);
-    lblVisitorName->SetCaption(BoardSettings.VisitorText);
+    lblTitle->SetCaption(ShownName(BoardSettings.TitleText));
+    lblHomeName->SetCaption(ShownName(BoardSettings.HomeText));
+    lblVisitorName->SetCaption(ShownName(BoardSettings.VisitorText));
     FitPicture(*imgHomePic, *picHomePicContainer, BoardSettings.HomePic);
     FitPicture(*imgVisitorPic, *picVisitorPicContainer, BoardSettings.VisitorPic);
     SetLedType(*this, BoardSettings.LEDType);

@@ -52,7 +52,7 @@ void frmScoreboard::UpdateRuleDisplay()
     picWinnerVisitor->SetVisible(rules.Decides);
     Label18->SetVisible(rules.Decides && Winner == 1);
     Label17->SetVisible(rules.Decides && Winner == 2);
-    Label25->SetCaption(GoldenScore ? QStringLiteral("GOLDEN SCORE") : QStringLiteral("CONTEST TIME"));
+    Label25->SetCaption(GoldenScore ? tr("GOLDEN SCORE") : tr("CONTEST TIME"));
 }
 
 // ---------------------------------------------------------------- holds

@@ -1,5 +1,6 @@
 #include "settings/boardsettings.h"
 
+#include "language/language.h"
 #include "rules/ruleset.h"
 #include "settings/settingsstore.h"
 
@@ -18,6 +19,13 @@ const QString ColorSection = QStringLiteral("ColorSettings");
 const QString KeySection = QStringLiteral("KeySettings");
 const QString TextSection = QStringLiteral("TextSettings");
 const QString PicSection = QStringLiteral("PicSettings");
+const QString LanguageKey = QStringLiteral("Language");
+
+// The default board and side names, stored in English and shown in the
+// program's language.
+constexpr char NamesContext[] = "kv::SideNames";
+constexpr const char* DefaultNames[]
+    = { QT_TRANSLATE_NOOP("kv::SideNames", "Home"), QT_TRANSLATE_NOOP("kv::SideNames", "Visitor") };
 const QString RuleSection = QStringLiteral("RuleSettings");
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
@@ -129,6 +137,7 @@ BoardSettingsRecord DefaultBoardSettings()
     r.HomePic = QString();
     r.VisitorPic = QString();
     r.LEDType = DefaultLEDType;
+    r.Language = QString::fromLatin1(SystemLanguage);
     r.RuleSet = DefaultRuleSetName;
     r.Category = QString();
     r.GoldenScoreLimit = DefaultGoldenScoreLimit;
@@ -178,6 +187,7 @@ void LoadBoardSettings()
     s.VisitorPic = store.Read(PicSection, QStringLiteral("VisitorPic"), QString());
     s.LEDType = static_cast<qint16>(
         ReadInteger(store, PicSection, QStringLiteral("LEDType"), DefaultLEDType, LedTypeMin, LedTypeMax));
+    s.Language = ReadLanguageSetting();
 
     // A value outside the known sets, presets and limits is taken as absent.
     const QString ruleSet = store.Read(RuleSection, QStringLiteral("RuleSet"), DefaultRuleSetName);
@@ -254,6 +264,38 @@ bool SaveBoardSettingsGroup(int group)
     return w.Ok();
 }
 
+bool SaveLanguageSetting()
+{
+    return SettingsStore().Write(TextSection, LanguageKey, BoardSettings.Language);
+}
+
+QString ReadLanguageSetting()
+{
+    const QString setting
+        = SettingsStore().Read(TextSection, LanguageKey, QString::fromLatin1(SystemLanguage));
+    return IsLanguageSetting(setting) ? setting : QString::fromLatin1(SystemLanguage);
+}
+
+QString ShownName(const QString& stored)
+{
+    for (const char* name : DefaultNames) {
+        if (stored == QLatin1String(name))
+            return QCoreApplication::translate(NamesContext, name);
+    }
+    return stored;
+}
+
+QString StoredName(const QString& shown, const QString& stored)
+{
+    if (shown == ShownName(stored))
+        return stored;
+    for (const char* name : DefaultNames) {
+        if (shown == QCoreApplication::translate(NamesContext, name))
+            return QString::fromLatin1(name);
+    }
+    return shown;
+}
+
 bool SaveRuleSettings()
 {
     const BoardSettingsRecord& s = BoardSettings;
@@ -275,6 +317,7 @@ bool SaveAllBoardSettings()
     bool ok = true;
     for (int group = 1; group <= 5; ++group)
         ok = SaveBoardSettingsGroup(group) && ok;
+    ok = SaveLanguageSetting() && ok;
     ok = SaveRuleSettings() && ok;
     ok = SaveIsKeyCode() && ok;
     return SaveBoardSettingsGroup(NetworkSettingsGroup) && ok;

@@ -33,6 +33,9 @@ struct BoardSettingsRecord
     QString HomePic;
     QString VisitorPic;
     qint16 LEDType = 0;
+    // "TextSettings" / "Language": "System" or a language code, never a
+    // translated word.
+    QString Language = QStringLiteral("System");
     // "RuleSettings"
     QString RuleSet = QStringLiteral("Classic"); // "Classic", "IJF 2018" or "IJF 2025"
     QString Category; // a category preset's name; empty for none
@@ -73,6 +76,21 @@ void LoadBoardSettings();
 // Returns false when a write failed or the group does not exist.
 bool SaveBoardSettingsGroup(int group);
 
+// Writes "TextSettings" / "Language" from BoardSettings.
+bool SaveLanguageSetting();
+// The stored language setting alone ("System" when absent or unknown), read
+// at start-up before anything is shown.
+QString ReadLanguageSetting();
+
+// The board and side names as the operator reads them. A name stored as one
+// of the defaults ("Home", "Visitor") is shown in the program's language;
+// a name the operator typed is shown as typed.
+QString ShownName(const QString& stored);
+// What to store for a name shown in the options: the stored name itself
+// while the text is what ShownName made of it, so a language change never
+// changes the store; a default's translation as that default; anything else
+// as typed.
+QString StoredName(const QString& shown, const QString& stored);
 // Writes the "RuleSettings" keys from BoardSettings.
 bool SaveRuleSettings();
 

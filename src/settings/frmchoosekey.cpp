@@ -19,7 +19,7 @@ const std::vector<ControlDesign>& ChooseKeyDesign()
     // clang-format off
     static const std::vector<ControlDesign> design = {
         {"lblChoose", -1, "DialogLabel", "", 120, 120, 4335, 855, {{"FontName", "Times New Roman"}, {"FontSize", 18}}},
-        {"lblUsed", -1, "DialogLabel", "", 60, 1080, 4575, 1215, {{"Caption", "This is not a valid key, please choose another or close this window to return."}, {"FontName", "Arial"}, {"FontSize", 18}, {"ForeColor", Red}, {"Alignment", Centre}, {"Visible", false}}},
+        {"lblUsed", -1, "DialogLabel", "", 60, 1080, 4575, 1215, {{"Caption", QT_TRANSLATE_NOOP("kv::frmChooseKey", "This is not a valid key, please choose another or close this window to return.")}, {"FontName", "Arial"}, {"FontSize", 18}, {"ForeColor", Red}, {"Alignment", Centre}, {"Visible", false}}},
     };
     // clang-format on
     return design;
@@ -32,7 +32,7 @@ frmChooseKey::frmChooseKey(const PendingCommandKeys& pending, QWidget* parent)
     , m_pending(pending)
 {
     setObjectName(QStringLiteral("frmChooseKey"));
-    SetCaption(QStringLiteral("Choose Key"));
+    SetCaption(tr("Choose Key"));
     SetFixedClientSize(4680, 2415);
     BuildForm(*this, ChooseKeyDesign());
     lblChoose = ControlAs<DialogLabel>(QStringLiteral("lblChoose"));
@@ -44,8 +44,8 @@ frmChooseKey::frmChooseKey(const PendingCommandKeys& pending, QWidget* parent)
 
 void frmChooseKey::Load()
 {
-    lblChoose->SetCaption(
-        QStringLiteral("Press the key you would like to ") + ChooseKeyAction + QStringLiteral("."));
+    //: %1 is the action, as "start / stop the contest clock".
+    lblChoose->SetCaption(tr("Press the key you would like to %1.").arg(ChooseKeyAction));
     ChooseKeyResult = QStringLiteral("0");
 }
 

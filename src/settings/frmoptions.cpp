@@ -6,6 +6,7 @@
 #include "display/leds.h"
 #include "display/modcolor.h"
 #include "display/vbcolor.h"
+#include "language/language.h"
 #include "platform/keyboardstate.h"
 #include "rules/ruleset.h"
 #include "settings/boardsettings.h"
@@ -16,6 +17,7 @@
 #include "settings/optionsdialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -48,8 +50,16 @@ bool IsReadablePicture(const QString& path)
     return !reader.read().isNull();
 }
 
-const QString PictureFilter = QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg");
-const QString SoundFilter = QStringLiteral("Sounds *.wav|*.wav");
+// The file dialogs' filters: a translated description, then the patterns.
+QString PictureFilter()
+{
+    return frmOptions::tr("Pictures (*.bmp;*.gif;*.jpg)") + QStringLiteral("|*.bmp;*.gif;*.jpg");
+}
+
+QString SoundFilter()
+{
+    return frmOptions::tr("Sounds *.wav") + QStringLiteral("|*.wav");
+}
 
 } // namespace
 
@@ -58,10 +68,35 @@ void SetOptionsNumLockSetter(std::function<void(bool)> setter)
     NumLockSetter() = std::move(setter);
 }
 
+QStringList LanguageListEntries()
+{
+    QStringList entries { frmOptions::tr("System") };
+    for (const Language& language : Languages())
+        entries << QString::fromUtf8(language.NativeName);
+    return entries;
+}
+
+QString LanguageSettingAt(int index)
+{
+    if (index >= 1 && index <= int(Languages().size()))
+        return QString::fromLatin1(Languages()[std::size_t(index - 1)].Code);
+    return QString::fromLatin1(SystemLanguage);
+}
+
+int LanguageListIndex(const QString& setting)
+{
+    for (std::size_t i = 0; i < Languages().size(); ++i) {
+        if (setting == QLatin1String(Languages()[i].Code))
+            return int(i) + 1;
+    }
+    // "System"; a language not listed (the test language) selects nothing.
+    return setting == QLatin1String(SystemLanguage) ? 0 : -1;
+}
+
 QString BuzzerCaption(const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("[No File Selected]");
+        return frmOptions::tr("[No File Selected]");
     if (path.size() <= 50)
         return path;
         // The file name after the last separator the platform knows.
@@ -106,7 +141,7 @@ frmOptions::frmOptions(QWidget* parent)
     : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    SetCaption(QStringLiteral("Options"));
+    SetCaption(tr("Options"));
     SetFixedClientSize(6270, 6000);
     const QStringList problems = BuildForm(*this, OptionsDesign());
     if (!problems.isEmpty())
@@ -162,6 +197,8 @@ frmOptions::frmOptions(QWidget* parent)
     cmdBuzzerSoundNone = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerSoundNone"));
     cmdBuzzerKey = ControlAs<CommandButton>(QStringLiteral("cmdBuzzerKey"));
     lblBuzzerKey = ControlAs<DialogLabel>(QStringLiteral("lblBuzzerKey"));
+    cmbLanguage = ControlAs<ComboBox>(QStringLiteral("cmbLanguage"));
+    cmbLanguage->SetList(LanguageListEntries().join(u'|'));
     cmbRuleSet = ControlAs<ComboBox>(QStringLiteral("cmbRuleSet"));
     cmbCategory = ControlAs<ComboBox>(QStringLiteral("cmbCategory"));
     cmbGoldenScoreLimit = ControlAs<ComboBox>(QStringLiteral("cmbGoldenScoreLimit"));
@@ -198,18 +235,16 @@ frmOptions::frmOptions(QWidget* parent)
     for (const auto& [button, box] : colourButtons)
         connect(button, &kv::Control::Click, this, [this, box = box] { ChangeColor(box); });
     connect(cmdStartStopPeriodClock, &kv::Control::Click, this, [this] {
-        ChooseKey(QStringLiteral("start / stop the contest clock"), StartStopPeriodClockKeyTemp,
-            lblStartStopPeriodClock);
+        ChooseKey(tr("start / stop the contest clock"), StartStopPeriodClockKeyTemp, lblStartStopPeriodClock);
     });
-    connect(cmdResetPeriodClock, &kv::Control::Click, this, [this] {
-        ChooseKey(QStringLiteral("reset the contest clock"), ResetPeriodClockKeyTemp, lblResetPeriodClock);
-    });
+    connect(cmdResetPeriodClock, &kv::Control::Click, this,
+        [this] { ChooseKey(tr("reset the contest clock"), ResetPeriodClockKeyTemp, lblResetPeriodClock); });
     connect(cmdUndoKey, &kv::Control::Click, this,
-        [this] { ChooseKey(QStringLiteral("undo the last change"), UndoKeyTemp, lblUndoKey); });
+        [this] { ChooseKey(tr("undo the last change"), UndoKeyTemp, lblUndoKey); });
     connect(cmdBuzzerKey, &kv::Control::Click, this,
-        [this] { ChooseKey(QStringLiteral("sound the buzzer"), BuzzerKeyTemp, lblBuzzerKey); });
+        [this] { ChooseKey(tr("sound the buzzer"), BuzzerKeyTemp, lblBuzzerKey); });
     connect(cmdClearKey, &kv::Control::Click, this,
-        [this] { ChooseKey(QStringLiteral("clear a number"), ClearKeyTemp, lblClear); });
+        [this] { ChooseKey(tr("clear a number"), ClearKeyTemp, lblClear); });
     connect(cmdBuzzerSoundChange, &kv::Control::Click, this, &frmOptions::cmdBuzzerSoundChange_Click);
     connect(cmdBuzzerSoundNone, &kv::Control::Click, this, &frmOptions::cmdBuzzerSoundNone_Click);
     connect(cmdChangeHomePic, &kv::Control::Click, this, [this] { ChangePicture(true); });
@@ -274,9 +309,11 @@ void frmOptions::Load()
     cmbLedType->SetListIndex(BoardSettings.LEDType);
     cmbLedType_Click();
 
-    txtTitleText->SetText(BoardSettings.TitleText);
-    txtHomeText->SetText(BoardSettings.HomeText);
-    txtVisitorText->SetText(BoardSettings.VisitorText);
+    txtTitleText->SetText(ShownName(BoardSettings.TitleText));
+    txtHomeText->SetText(ShownName(BoardSettings.HomeText));
+    txtVisitorText->SetText(ShownName(BoardSettings.VisitorText));
+
+    cmbLanguage->SetListIndex(LanguageListIndex(BoardSettings.Language));
 
     // The category first: choosing one fills the golden-score limit.
     cmbRuleSet->SetListIndex(static_cast<int>(RuleSetNamed(BoardSettings.RuleSet).Id));
@@ -328,11 +365,15 @@ bool frmOptions::SaveRules()
         ? QLatin1String(RuleSets()[std::size_t(ruleIndex)].Name)
         : BoardSettings.RuleSet;
     if (ruleSet != BoardSettings.RuleSet && ContestUnderWay()) {
-        // The contest goes on under the rules it began with.
-        Dialogs().ShowWarning(this, QStringLiteral("Rule set"),
-            QStringLiteral("The rule set cannot change while a contest is under way: this contest goes on "
-                           "under %1.\n\nPress the reset key to end the contest, then choose %2 again.")
-                .arg(BoardSettings.RuleSet, ruleSet));
+        // The contest goes on under the rules it began with. The sets are
+        // named as the list names them in the program's language.
+        const auto shown = [this](const QString& name) {
+            return cmbRuleSet->Box()->itemText(static_cast<int>(RuleSetNamed(name).Id));
+        };
+        Dialogs().ShowWarning(this, tr("Rule set"),
+            tr("The rule set cannot change while a contest is under way: this contest goes on "
+               "under %1.\n\nPress the reset key to end the contest, then choose %2 again.")
+                .arg(shown(BoardSettings.RuleSet), shown(ruleSet)));
     } else {
         BoardSettings.RuleSet = ruleSet;
     }
@@ -383,8 +424,7 @@ void frmOptions::ChangeColor(ColorBox* box)
 
 void frmOptions::cmdResetColors_Click()
 {
-    if (!Dialogs().AskYesNo(this, QStringLiteral("Reset Colors"),
-            QStringLiteral("Are you sure you want to reset the colors?")))
+    if (!Dialogs().AskYesNo(this, tr("Reset Colors"), tr("Are you sure you want to reset the colors?")))
         return;
     picLedSelected->SetBackColor(4210752);
     scrLEDSelectedWidth->SetValue(0);
@@ -414,8 +454,7 @@ void frmOptions::ChooseKey(const QString& action, qint16& pendingKey, DialogLabe
 
 void frmOptions::cmdResetKeys_Click()
 {
-    if (!Dialogs().AskYesNo(
-            this, QStringLiteral("Reset Keys"), QStringLiteral("Are you sure you want to reset the keys?")))
+    if (!Dialogs().AskYesNo(this, tr("Reset Keys"), tr("Are you sure you want to reset the keys?")))
         return;
     StartStopPeriodClockKeyTemp = 83;
     ShowKey(lblStartStopPeriodClock, StartStopPeriodClockKeyTemp);
@@ -432,7 +471,7 @@ void frmOptions::cmdResetKeys_Click()
 
 void frmOptions::cmdBuzzerSoundChange_Click()
 {
-    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, SoundFilter, BuzzTemp);
+    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, SoundFilter(), BuzzTemp);
     if (!chosen || !QFileInfo(*chosen).isFile())
         return;
     BuzzTemp = *chosen;
@@ -454,13 +493,13 @@ void frmOptions::cmdBuzzerSoundNone_Click()
 void frmOptions::ChangePicture(bool home)
 {
     QString& pending = home ? HomePicTemp : VisitorPicTemp;
-    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, PictureFilter, pending);
+    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(this, PictureFilter(), pending);
     if (!chosen || !QFileInfo(*chosen).isFile())
         return;
     if (!IsReadablePicture(*chosen)) {
-        Dialogs().ShowWarning(this, QStringLiteral("Change Picture"),
-            QStringLiteral("The file \"%1\" cannot be read as a picture.\n\nPlease choose a bmp, gif or jpg "
-                           "picture file.")
+        Dialogs().ShowWarning(this, tr("Change Picture"),
+            tr("The file \"%1\" cannot be read as a picture.\n\nPlease choose a bmp, gif or jpg "
+               "picture file.")
                 .arg(QFileInfo(*chosen).fileName()));
         return;
     }
@@ -508,9 +547,9 @@ void frmOptions::cmdOk_Click()
     }
     saved = SaveBoardSettingsGroup(3) && saved;
 
-    BoardSettings.TitleText = txtTitleText->Text();
-    BoardSettings.HomeText = txtHomeText->Text();
-    BoardSettings.VisitorText = txtVisitorText->Text();
+    BoardSettings.TitleText = StoredName(txtTitleText->Text(), BoardSettings.TitleText);
+    BoardSettings.HomeText = StoredName(txtHomeText->Text(), BoardSettings.HomeText);
+    BoardSettings.VisitorText = StoredName(txtVisitorText->Text(), BoardSettings.VisitorText);
     saved = SaveBoardSettingsGroup(4) && saved;
 
     BoardSettings.HomePic = HomePicTemp;
@@ -518,6 +557,9 @@ void frmOptions::cmdOk_Click()
     BoardSettings.LEDType = static_cast<qint16>(qMax(0, cmbLedType->ListIndex()));
     saved = SaveBoardSettingsGroup(5) && saved;
 
+    if (cmbLanguage->ListIndex() >= 0)
+        BoardSettings.Language = LanguageSettingAt(cmbLanguage->ListIndex());
+    saved = SaveLanguageSetting() && saved;
     saved = SaveRules() && saved;
 
     saved = SaveIsKeyCode() && saved;
@@ -533,11 +575,14 @@ void frmOptions::cmdOk_Click()
     BoardSettings.BrokerPassword = txtBrokerPassword->Text();
     saved = SaveBoardSettingsGroup(NetworkSettingsGroup) && saved;
     if (!saved) {
-        Dialogs().ShowWarning(this, QStringLiteral("Options"),
-            QStringLiteral("The settings could not be saved: the settings store cannot be written (is it "
-                           "read-only, or the disk full?).\n\nThe new settings apply until Korvelin is "
-                           "closed."));
+        Dialogs().ShowWarning(this, tr("Options"),
+            tr("The settings could not be saved: the settings store cannot be written (is it "
+               "read-only, or the disk full?).\n\nThe new settings apply until Korvelin is "
+               "closed."));
     }
+    // Every window speaks the new language as soon as the dialog has gone.
+    if (const QString language = ResolveLanguage(BoardSettings.Language); language != CurrentLanguage())
+        ApplyLanguage(language);
     close();
 }
 

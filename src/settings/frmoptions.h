@@ -118,6 +118,7 @@ public:
     CommandButton* cmdBuzzerSoundNone = nullptr;
     CommandButton* cmdBuzzerKey = nullptr;
     DialogLabel* lblBuzzerKey = nullptr;
+    ComboBox* cmbLanguage = nullptr;
     ComboBox* cmbRuleSet = nullptr;
     ComboBox* cmbCategory = nullptr;
     ComboBox* cmbGoldenScoreLimit = nullptr;
@@ -145,6 +146,11 @@ private:
 // characters, " ...", the separator and the file name when the file exists.
 QString BuzzerCaption(const QString& path);
 
+// The language list's entries: "System" (translated), then each language by
+// its own name; and the setting each entry stores.
+QStringList LanguageListEntries();
+QString LanguageSettingAt(int index);
+int LanguageListIndex(const QString& setting);
 // The port typed in the network options: a whole number from 1 to 65535,
 // else nothing.
 std::optional<quint16> ParseServePort(const QString& text);

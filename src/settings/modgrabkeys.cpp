@@ -1,6 +1,16 @@
 #include "settings/modgrabkeys.h"
 
+#include <QCoreApplication>
+
 namespace kv {
+
+namespace {
+// A named key in the program's language; letters and signs name themselves.
+QString KeyName(const char* english)
+{
+    return QCoreApplication::translate("kv::KeyNames", english);
+}
+} // namespace
 
 QString ChooseKeyAction;
 qint16 ChooseKeyCurrent = 0;
@@ -10,29 +20,30 @@ QString KeyCodeToStr(qint16 KeyCode)
 {
     switch (KeyCode) {
     case 8:
-        return QStringLiteral("Backspace");
+        //: A key's name as the keyboards of the language print it.
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Backspace"));
     case 13:
-        return QStringLiteral("Enter");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Enter"));
     case 17:
-        return QStringLiteral("Ctrl");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Ctrl"));
     case 19:
-        return QStringLiteral("Pause/Break");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Pause/Break"));
     case 33:
-        return QStringLiteral("Page Up");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Page Up"));
     case 34:
-        return QStringLiteral("Page Down");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Page Down"));
     case 35:
-        return QStringLiteral("End");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "End"));
     case 36:
-        return QStringLiteral("Home");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Home"));
     case 45:
-        return QStringLiteral("Insert");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Insert"));
     case 46:
-        return QStringLiteral("Delete");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Delete"));
     case 106:
-        return QStringLiteral("Numpad *");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Numpad *"));
     case 111:
-        return QStringLiteral("Numpad /");
+        return KeyName(QT_TRANSLATE_NOOP("kv::KeyNames", "Numpad /"));
     case 186:
         return QStringLiteral(";");
     case 188:

@@ -5,6 +5,7 @@
 #include "hall/hallwindow.h"
 #include "hall/matservice.h"
 #include "help/frmhelp.h"
+#include "language/language.h"
 #include "network/webservice.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
@@ -15,7 +16,10 @@
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QMessageBox>
+#include <QThread>
 
 #include <cstdlib>
 #include <exception>
@@ -67,6 +71,33 @@ KorvelinApplication::KorvelinApplication(int& argc, char** argv)
     SetHelpWindowOpener([] { OpenHelpWindow(); });
 }
 
+KorvelinApplication::~KorvelinApplication()
+{
+    if (m_fontPreparation)
+        m_fontPreparation->wait();
+}
+
+void KorvelinApplication::PrepareFonts()
+{
+    // A language in a script of its own (Japanese) makes the first paint
+    // find and load that script's font. Measuring the board's first words
+    // here, in the board's label font, has the font found and loaded while
+    // the main thread builds the windows; the font database is shared.
+    const QStringList words { QCoreApplication::translate("kv::frmScoreboard", "CONTEST TIME"),
+        QCoreApplication::translate("kv::SideNames", "Home"),
+        QCoreApplication::translate("kv::SideNames", "Visitor") };
+    m_fontPreparation.reset(QThread::create([words] {
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(29);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        const QFontMetricsF metrics(font);
+        for (const QString& word : words)
+            static_cast<void>(metrics.horizontalAdvance(word));
+    }));
+    m_fontPreparation->start();
+}
+
 bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
@@ -74,7 +105,7 @@ bool KorvelinApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& failure) {
         Fail(QString::fromLocal8Bit(failure.what()));
     } catch (...) {
-        Fail(QStringLiteral("Unknown error"));
+        Fail(tr("Unknown error"));
     }
     return false;
 }
@@ -86,7 +117,7 @@ void KorvelinApplication::SetFailureHandler(FailureHandler handler)
 
 QString KorvelinApplication::FailureText(const QString& what)
 {
-    return QStringLiteral("Korvelin has met an unexpected error and must close.\n\n%1").arg(what);
+    return tr("Korvelin has met an unexpected error and must close.\n\n%1").arg(what);
 }
 
 void KorvelinApplication::Fail(const QString& what)
@@ -142,9 +173,8 @@ bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
     const std::optional<MqttOptions> options = ChooseBroker(BrokerAsked(commandLine), BoardSettings, &why);
     if (!options) {
         const QString text = why.isEmpty()
-            ? QStringLiteral(
-                "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
-                "or a broker in the options (F2, \"Network\").")
+            ? tr("The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+                 "or a broker in the options (F2, \"Network\").")
             : why;
         qWarning("%s", qPrintable(text));
         QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
@@ -161,6 +191,10 @@ bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
 
 int KorvelinApplication::Run()
 {
+    // The program speaks the stored language, or the system's, from its
+    // first word on; without its translation file it speaks English.
+    ApplyLanguage(ResolveLanguage(ReadLanguageSetting()));
+    PrepareFonts();
     const CommandLine commandLine = ParseCommandLine(KeptArguments());
     try {
         if (!commandLine.Error.isEmpty()) {

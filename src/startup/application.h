@@ -3,6 +3,9 @@
 #include <QApplication>
 
 #include <functional>
+#include <memory>
+
+class QThread;
 
 namespace kv {
 
@@ -16,6 +19,8 @@ class KorvelinApplication final : public QApplication
 
 public:
     KorvelinApplication(int& argc, char** argv);
+    // Waits for the font preparation, if it still runs.
+    ~KorvelinApplication() override;
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -35,6 +40,9 @@ public:
 
 private:
     static void Fail(const QString& what);
+    // Loads the fonts of the board's first words in the language now in
+    // effect on a helper thread, while the windows are being made.
+    void PrepareFonts();
     void OpenAudienceDisplay(int requestedScreen);
     // The hall view instead of a board; false when it cannot open (the
     // operator has been told why).
@@ -42,6 +50,8 @@ private:
     // Puts the board on the hall's broker when the command line or the
     // settings name one.
     void StartPublishing(const CommandLine& commandLine);
+
+    std::unique_ptr<QThread> m_fontPreparation;
     void StartServing(bool serveAsked, quint16 portAsked);
 };
 

@@ -3,6 +3,7 @@
 #include "hall/brokeraddress.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace kv {
 
@@ -41,8 +42,9 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
                 result.Mat = mat;
             } else {
                 AddError(result,
-                    QStringLiteral("The board is not put on the broker: \"%1\" is not a mat number. "
-                                   "Use --mat=N with N from 1 to 99.")
+                    QCoreApplication::translate("kv::CommandLine",
+                        "The board is not put on the broker: \"%1\" is not a mat number. "
+                        "Use --mat=N with N from 1 to 99.")
                         .arg(value("--mat=")));
                 result.BrokerOff = true;
             }
@@ -52,7 +54,8 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
                 result.Broker = value("--broker=").trimmed();
             } else {
                 AddError(result,
-                    QStringLiteral("The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
+                    QCoreApplication::translate("kv::CommandLine",
+                        "The broker is not used: %1. Use --broker=HOST or --broker=HOST:PORT.")
                         .arg(address.Error));
                 result.BrokerOff = true;
             }
@@ -68,26 +71,55 @@ QStringList TakeHallOptions(const QStringList& rawArguments, CommandLine& result
 
 QString CommandLineHelp()
 {
-    return QStringLiteral(
-        "Usage: korvelin [bypass] [--audience[=N]] [--serve[=PORT]] [--mat=N] [--broker=HOST[:PORT]]\n"
-        "       korvelin --hall [--broker=HOST[:PORT]]\n"
-        "A judo contest scoreboard.\n"
-        "\n"
-        "  bypass            skip the splash screen and open the scoreboard at once\n"
-        "  --audience        open the audience display on the first screen without the board\n"
-        "  --audience=N      open the audience display on screen N (counted from 1)\n"
-        "  --serve           show the board in browsers on the network, on the port of the\n"
-        "                    options (8090 unless changed): http://<this computer>:8090/\n"
-        "  --serve=PORT      the same, on PORT (1 to 65535) for this run\n"
-        "  --mat=N           this board is mat N (1 to 99) on the hall's broker\n"
-        "  --broker=HOST[:PORT]\n"
-        "                    publish the board on the hall's MQTT broker (port 1883 unless\n"
-        "                    given) for this run; with --hall, the broker to show\n"
-        "  --broker-tls      reach the broker with TLS (port 8883 unless given)\n"
-        "  --broker-user=NAME\n"
-        "                    the user name at the broker; the password is the options'\n"
-        "  --hall            the hall view: every mat on the broker, one compact board each\n"
-        "  -h, --help        show these options and end\n");
+    // The options as typed, each with what it does in the program's language;
+    // a description's further lines line up under its first.
+    const std::pair<const char*, const char*> options[] = {
+        { "bypass",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "skip the splash screen and open the scoreboard at once") },
+        { "--audience",
+            QT_TRANSLATE_NOOP(
+                "kv::CommandLine", "open the audience display on the first screen without the board") },
+        { "--audience=N",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "open the audience display on screen N (counted from 1)") },
+        { "--serve",
+            QT_TRANSLATE_NOOP("kv::CommandLine",
+                "show the board in browsers on the network, on the port of the\noptions (8090 unless "
+                "changed): "
+                "http://<this computer>:8090/") },
+        { "--serve=PORT",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "the same, on PORT (1 to 65535) for this run") },
+        { "--mat=N",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "this board is mat N (1 to 99) on the hall's broker") },
+        { "--broker=HOST[:PORT]",
+            QT_TRANSLATE_NOOP("kv::CommandLine",
+                "publish the board on the hall's MQTT broker (port 1883 unless\ngiven) for this run; with "
+                "--hall, the broker to show") },
+        { "--broker-tls",
+            QT_TRANSLATE_NOOP("kv::CommandLine", "reach the broker with TLS (port 8883 unless given)") },
+        { "--broker-user=NAME",
+            QT_TRANSLATE_NOOP(
+                "kv::CommandLine", "the user name at the broker; the password is the options'") },
+        { "--hall",
+            QT_TRANSLATE_NOOP(
+                "kv::CommandLine", "the hall view: every mat on the broker, one compact board each") },
+        { "-h, --help", QT_TRANSLATE_NOOP("kv::CommandLine", "show these options and end") },
+    };
+    QString help = QStringLiteral(
+        "%1 korvelin [bypass] [--audience[=N]] [--serve[=PORT]] [--mat=N] [--broker=HOST[:PORT]]\n"
+        "%2 korvelin --hall [--broker=HOST[:PORT]]\n%3\n\n")
+                       .arg(QCoreApplication::translate("kv::CommandLine", "Usage:"),
+                           QString(QCoreApplication::translate("kv::CommandLine", "Usage:").size(), u' '),
+                           QCoreApplication::translate("kv::CommandLine", "A judo contest scoreboard."));
+    for (const auto& [option, description] : options) {
+        const QString text = QCoreApplication::translate("kv::CommandLine", description);
+        const QString name = QString::fromLatin1(option);
+        // An option too long for its column has its description on the next line.
+        const QString lead
+            = name.size() < 18 ? name.leftJustified(18) : name + QStringLiteral("\n") + QString(20, u' ');
+        help += QStringLiteral("  %1%2\n")
+                    .arg(lead, QString(text).replace(u'\n', QStringLiteral("\n") + QString(20, u' ')));
+    }
+    return help;
 }
 
 CommandLine ParseCommandLine(const QStringList& allArguments)
@@ -139,11 +171,10 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         const int port = portText.toInt(&ok);
         if (!ok || port < 1 || port > 65535) {
             result.Serve = false;
-            const QString error
-                = QStringLiteral("The board is not shown on the network: \"%1\" is not a port number. "
-                                 "Use --serve for the port of the options or --serve=PORT with PORT "
-                                 "from 1 to 65535.")
-                      .arg(portText);
+            const QString error = QCoreApplication::translate("kv::CommandLine",
+                "The board is not shown on the network: \"%1\" is not a port number. "
+                "Use --serve for the port of the options or --serve=PORT with PORT from 1 to 65535.")
+                                      .arg(portText);
             result.Error = result.Error.isEmpty() ? error : result.Error + QStringLiteral("\n\n") + error;
         } else {
             result.ServePort = static_cast<quint16>(port);
@@ -155,11 +186,11 @@ CommandLine ParseCommandLine(const QStringList& allArguments)
         const int screen = screenText.toInt(&ok);
         if (!ok || screen < 1) {
             result.Audience = false;
-            const QString error
-                = QStringLiteral("The audience display was not opened: \"%1\" is not a screen number. "
-                                 "Use --audience for the first free screen or --audience=N with N "
-                                 "from 1 for the screen by number.")
-                      .arg(screenText);
+            const QString error = QCoreApplication::translate("kv::CommandLine",
+                "The audience display was not opened: \"%1\" is not a screen number. "
+                "Use --audience for the first free screen or --audience=N with N from 1 for the screen "
+                "by number.")
+                                      .arg(screenText);
             result.Error = result.Error.isEmpty() ? error : error + QStringLiteral("\n\n") + result.Error;
         } else {
             result.AudienceScreen = screen;

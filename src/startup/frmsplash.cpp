@@ -33,12 +33,12 @@ const std::vector<ControlDesign>& SplashDesign()
         {"frameSplash", -1, "Frame", "", 120, 0, 6000, 3120, {}},
         {"lblName", -1, "Label", "frameSplash", 120, 240, 5775, 735, {{"Caption", "Korvelin"}, {"FontName", "Times New Roman"}, {"FontBold", false}, {"FontSize", 21.75}, {"Alignment", 2}, {"ForeColor", 0}}},
         {"lblVersion", -1, "Label", "frameSplash", 3600, 1080, 2175, 375, {{"Caption", "Version 1.0.0"}, {"FontName", "Times New Roman"}, {"FontBold", false}, {"FontSize", 15.75}, {"Alignment", 1}, {"ForeColor", 0}}},
-        {"lblClick", -1, "Label", "frameSplash", 2520, 1080, 1335, 255, {{"Caption", "Click to continue."}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
-        {"cmdHelp", -1, "CommandButton", "frameSplash", 3120, 2520, 1215, 375, {{"Caption", "&Help"}, {"TabIndex", 4}}},
-        {"cmdOptions", -1, "CommandButton", "frameSplash", 4560, 2520, 1215, 375, {{"Caption", "&Options"}, {"TabIndex", 5}}},
-        {"Label2", -1, "Label", "frameSplash", 2640, 1920, 3255, 375, {{"Caption", "Press ' F2 ' to set Options from the scoreboard."}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
-        {"Label1", -1, "Label", "frameSplash", 2640, 1680, 3255, 255, {{"Caption", "Press ' F1 ' to view Help from the scoreboard."}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
-        {"lblMadeBy", -1, "Label", "frameSplash", 4200, 840, 1575, 255, {{"Caption", "by Brontique"}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 1}, {"ForeColor", 0}}},
+        {"lblClick", -1, "Label", "frameSplash", 2520, 1080, 1335, 255, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "Click to continue.")}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
+        {"cmdHelp", -1, "CommandButton", "frameSplash", 3120, 2520, 1215, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "&Help")}, {"TabIndex", 4}}},
+        {"cmdOptions", -1, "CommandButton", "frameSplash", 4560, 2520, 1215, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "&Options")}, {"TabIndex", 5}}},
+        {"Label2", -1, "Label", "frameSplash", 2640, 1920, 3255, 375, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "Press ' F2 ' to set Options from the scoreboard.")}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
+        {"Label1", -1, "Label", "frameSplash", 2640, 1680, 3255, 255, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "Press ' F1 ' to view Help from the scoreboard.")}, {"SingleLine", true}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 0}, {"ForeColor", 0}}},
+        {"lblMadeBy", -1, "Label", "frameSplash", 4200, 840, 1575, 255, {{"Caption", QT_TRANSLATE_NOOP("kv::frmSplash", "by Brontique")}, {"FontName", "Arial"}, {"FontBold", false}, {"FontSize", 8.25}, {"Alignment", 1}, {"ForeColor", 0}}},
         {"picLogo", -1, "PictureBox", "frameSplash", 240, 900, 2070, 2100, {{"TabIndex", 9}}},
     };
     // clang-format on
@@ -49,7 +49,7 @@ const std::vector<ControlDesign>& SplashDesign()
 
 QString VersionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return frmSplash::tr("Version %1.%2.%3")
         .arg(KORVELIN_VERSION_MAJOR)
         .arg(KORVELIN_VERSION_MINOR)
         .arg(KORVELIN_VERSION_PATCH);
@@ -155,6 +155,12 @@ void frmSplash::GoScore()
     }
     g_scoreboard->show();
     close();
+}
+
+void frmSplash::Retranslate()
+{
+    Form::Retranslate();
+    ControlAs<Label>(QStringLiteral("lblVersion"))->SetCaption(VersionText());
 }
 
 frmScoreboard* frmSplash::Scoreboard()

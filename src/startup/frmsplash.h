@@ -37,6 +37,9 @@ public:
     // The scoreboard, once GoScore has opened it.
     static frmScoreboard* Scoreboard();
 
+    // The design captions and the version in the language now in effect.
+    void Retranslate() override;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -18,6 +18,7 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWebSocket>
 
 using namespace kv;
 
@@ -267,6 +268,26 @@ void TestHallView::hall_servedAtHall()
     QCOMPARE(list[1].toObject().value("mat").toInt(), 5);
     QCOMPARE(list[1].toObject().value("online").toBool(), false);
     QVERIFY(list[1].toObject().value("state").isNull());
+    // The state for other programs holds the mats alone.
+    QVERIFY(!mats.contains("words"));
+    QVERIFY(!mats.contains("lost"));
+
+    // A page that joins hears the page's words first, then the mats.
+    QWebSocket viewer;
+    QList<QJsonObject> heard;
+    connect(&viewer, &QWebSocket::textMessageReceived, this,
+        [&heard](const QString& text) { heard << QJsonDocument::fromJson(text.toUtf8()).object(); });
+    viewer.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws/hall").arg(port)));
+    QTRY_VERIFY_WITH_TIMEOUT(heard.size() >= 2, 10000);
+    QCOMPARE(heard[0].value("lost").toString(), QStringLiteral("Connection lost"));
+    const QJsonObject words = heard[0].value("words").toObject();
+    QCOMPARE(words.value("mat").toString(), QStringLiteral("MAT %1"));
+    QCOMPARE(words.value("offline").toString(), QStringLiteral("offline"));
+    QCOMPARE(words.value("golden_score").toString(), QStringLiteral("GOLDEN SCORE"));
+    QCOMPARE(words.value("broker_offline").toString(), QStringLiteral("broker offline"));
+    QCOMPARE(words.value("waiting").toString(), QStringLiteral("Waiting for the mats"));
+    QCOMPARE(heard[1].value("mats").toArray().size(), 2);
+    viewer.close();
 }
 
 QTEST_MAIN(TestHallView)

@@ -5,6 +5,7 @@
 
 #include "contestscript.h"
 #include "fakedialogs.h"
+#include "languagefixture.h"
 #include "record/frmresults.h"
 #include "record/resultsfiles.h"
 #include "scoreboard/contestjournal.h"
@@ -48,6 +49,7 @@ private slots:
     void crash_logAndUndoComeBack();
     void journalWithoutLog_stillRestores();
     void unwritableResults_inTheTitleBoardGoesOn();
+    void unwritableResults_noteFollowsTheLanguage();
     void f3_opensTheDaysResultsBoardKeepsItsKeys();
 
 private:
@@ -238,6 +240,23 @@ void TestContestRecord::journalWithoutLog_stillRestores()
     QVERIFY(ContestJournal(ContestJournalPath()).WriteText(text));
     Board again;
     QCOMPARE(Scores(again), QStringLiteral("W0-0 Y0-1 S2-0 M0-0 I0 N0 L120 G0"));
+}
+
+void TestContestRecord::unwritableResults_noteFollowsTheLanguage()
+{
+    QVERIFY(QDir(Folder()).mkpath(ResultsJsonName));
+    QVERIFY(QDir(Folder()).mkpath(ResultsCsvName));
+    Board board;
+    QVERIFY(Play(board, QStringLiteral("iH")));
+    board->Recorder()->Results()->Flush();
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - the results cannot be saved"));
+    // The note stays while the trouble lasts, in the language now in effect.
+    QVERIFY(ApplyLanguage(QStringLiteral("de"), kv::test::BuiltTranslationsFolder()));
+    QCoreApplication::processEvents();
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - die Ergebnisse können nicht gesichert werden"));
+    QVERIFY(ApplyLanguage(QStringLiteral("en")));
+    QCoreApplication::processEvents();
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - the results cannot be saved"));
 }
 
 void TestContestRecord::unwritableResults_inTheTitleBoardGoesOn()

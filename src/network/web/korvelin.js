@@ -12,8 +12,9 @@ function svgElement(name, attributes) {
 }
 
 // Keeps a WebSocket to the board open: every message goes to onMessage; while
-// the board cannot be reached the banner says "Connection lost" and the page
-// tries again, every second at first, then less often.
+// the board cannot be reached the banner says "Connection lost" (in the
+// board's language once a message has named it) and the page tries again,
+// every second at first, then less often.
 function connectToBoard(path, onMessage) {
     const banner = document.createElement("div");
     banner.id = "connection";
@@ -33,7 +34,10 @@ function connectToBoard(path, onMessage) {
             banner.hidden = true;
             document.body.dataset.connected = "yes";
             try {
-                onMessage(JSON.parse(event.data));
+                const message = JSON.parse(event.data);
+                if (typeof message.lost === "string")
+                    banner.textContent = message.lost;
+                onMessage(message);
             } catch (error) {
                 console.error(error);
             }
