@@ -61,6 +61,7 @@ constexpr auto KeyPlayed = "PlayedBuzzerPeriod";
 constexpr auto KeyDelay = "DelayPlayBuzzerPeriod";
 constexpr auto KeyRuleSet = "RuleSet";
 constexpr auto KeyGoldenScore = "GoldenScore";
+constexpr auto KeyLog = "Log";
 
 Fixed4 Clamp(Fixed4 value, Fixed4 low, Fixed4 high)
 {
@@ -247,7 +248,7 @@ bool SameForJournal(const ContestSnapshot& a, const ContestSnapshot& b)
     return coarse(a) == coarse(b);
 }
 
-QByteArray JournalText(const ContestSnapshot& s)
+QByteArray JournalText(const ContestSnapshot& s, const ContestLog* log)
 {
     QJsonObject object;
     object.insert(QLatin1String(KeyFormat), QLatin1String(FormatName));
@@ -275,7 +276,17 @@ QByteArray JournalText(const ContestSnapshot& s)
     object.insert(QLatin1String(KeyDelay), s.DelayPlayBuzzerPeriod);
     object.insert(QLatin1String(KeyRuleSet), s.RuleSet);
     object.insert(QLatin1String(KeyGoldenScore), s.GoldenScore);
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    if (log) {
+        // The log, compact, as the last member: each event's text is kept
+        // by the log, so this costs a copy, not a conversion.
+        const qsizetype end = text.lastIndexOf('}');
+        qsizetype last = end;
+        while (last > 0 && (text.at(last - 1) == '\n' || text.at(last - 1) == ' '))
+            --last;
+        text = text.left(last) + ",\n    \"" + KeyLog + "\": " + log->JsonText() + "\n}\n";
+    }
+    return text;
 }
 
 JournalReading ParseJournal(const QByteArray& text)
@@ -338,6 +349,12 @@ JournalReading ParseJournal(const QByteArray& text)
     JournalReading reading;
     reading.What = Kind::Contest;
     reading.Snapshot = s;
+    const QJsonValue log = object.value(QLatin1String(KeyLog));
+    if (log.isObject()) {
+        ContestLog::Reading logReading = ContestLog::FromJson(log.toObject());
+        if (logReading.IsLog)
+            reading.Log = std::move(logReading.Log);
+    }
     return reading;
 }
 
@@ -400,7 +417,7 @@ QString ContestJournal::AsideName(const QString& path)
     return aside;
 }
 
-std::optional<ContestSnapshot> ContestJournal::ReadForRestore()
+std::optional<ContestSnapshot> ContestJournal::ReadForRestore(std::optional<ContestLog>* log)
 {
     QFile file(m_path);
     if (!file.exists())
@@ -415,6 +432,8 @@ std::optional<ContestSnapshot> ContestJournal::ReadForRestore()
     if (reading.What == JournalReading::Kind::Contest) {
         if (IsStartState(reading.Snapshot))
             return std::nullopt;
+        if (log)
+            *log = std::move(reading.Log);
         return reading.Snapshot;
     }
     // Kept aside for whoever wants to look at it; the board starts fresh.
@@ -621,24 +640,47 @@ void JournalKeeper::Restore(const ContestSnapshot& s)
 
 bool JournalKeeper::RestoreAtLoad()
 {
-    const std::optional<ContestSnapshot> journalled = m_journal.ReadForRestore();
+    std::optional<ContestLog> log;
+    const std::optional<ContestSnapshot> journalled = m_journal.ReadForRestore(&log);
     if (journalled) {
         Restore(*journalled);
         m_restoredShown = true;
         qApp->installEventFilter(this);
         ShowTitle();
+        // The contest's record goes on from what was restored.
+        if (ContestRecorder* recorder = m_form.Recorder()) {
+            if (log)
+                recorder->Resume(std::move(*log));
+            else
+                recorder->Restart();
+        }
     }
     m_last = TakeSnapshot();
+    m_lastLog = LogMark();
     return journalled.has_value();
 }
 
 void JournalKeeper::Update()
 {
+    // In the middle of a step the log lags behind the board: the write
+    // waits for the step's end, so state and log go to disk together.
+    if (const ContestRecorder* recorder = m_form.Recorder(); recorder && recorder->InStep())
+        return;
     const ContestSnapshot now = TakeSnapshot();
-    if (m_last && SameForJournal(*m_last, now))
+    const std::pair<QString, qint64> log = LogMark();
+    if (m_last && SameForJournal(*m_last, now) && log == m_lastLog)
         return;
     m_last = now;
+    m_lastLog = log;
     Save(now);
+}
+
+std::pair<QString, qint64> JournalKeeper::LogMark() const
+{
+    const ContestRecorder* recorder = m_form.Recorder();
+    if (!recorder || recorder->Log().IsEmpty())
+        return {};
+    return { recorder->Log().ContestId(), recorder->Log().Events().back().Seq };
 }
 
 void JournalKeeper::Save(const ContestSnapshot& snapshot)
@@ -647,7 +689,7 @@ void JournalKeeper::Save(const ContestSnapshot& snapshot)
     if (IsStartState(snapshot))
         m_writer->Post(std::nullopt);
     else
-        m_writer->Post(JournalText(snapshot));
+        m_writer->Post(JournalText(snapshot, m_form.Recorder() ? &m_form.Recorder()->Log() : nullptr));
 }
 
 void JournalKeeper::Outcome(bool saved, const QString& error)

@@ -5,6 +5,7 @@
 // accidental close never costs the contest. The next start of the board
 // brings it back with every clock stopped.
 
+#include "record/contestlog.h"
 #include "timing/fixedpoint.h"
 
 #include <QByteArray>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -61,8 +63,9 @@ inline constexpr Fixed4 JournalMaxHold = Fixed4::FromSeconds(32767);
 // The rule set and golden score were added later, as fields a reader may
 // miss: a journal without them is a Classic contest in regular time.
 inline constexpr int JournalVersion = 1;
-// A journal is a few hundred bytes; anything much larger is not one.
-inline constexpr qint64 JournalMaxBytes = 64 * 1024;
+// A journal is a few hundred bytes and its contest's log a few kilobytes
+// (at most its limit of events); anything much larger is not one.
+inline constexpr qint64 JournalMaxBytes = 4 * 1024 * 1024;
 
 // True for the state a contest has after the board's load or the reset key
 // (whatever the contest length): nothing worth restoring.
@@ -75,8 +78,9 @@ ContestSnapshot SnapshotOf(const frmScoreboard& form);
 // second only, so a running clock is written about once a second.
 bool SameForJournal(const ContestSnapshot& a, const ContestSnapshot& b);
 
-// The journal text (JSON, indented, with its format version).
-QByteArray JournalText(const ContestSnapshot& snapshot);
+// The journal text (JSON, indented, with its format version), with the
+// contest's log last when there is one.
+QByteArray JournalText(const ContestSnapshot& snapshot, const ContestLog* log = nullptr);
 
 // What a journal text holds.
 struct JournalReading
@@ -90,6 +94,9 @@ struct JournalReading
     };
     Kind What = Kind::Damaged;
     ContestSnapshot Snapshot; // valid for Kind::Contest only
+    // The contest's log, when the journal has one that can be read (a
+    // journal written before the log, or with a damaged one, still restores).
+    std::optional<ContestLog> Log;
     QString Why; // for the other kinds: a short reason
 };
 JournalReading ParseJournal(const QByteArray& text);
@@ -114,7 +121,8 @@ public:
     // The contest to restore, if the file holds one. A damaged, future or
     // out-of-range journal is renamed aside (never deleted) and reported
     // with one line on standard error; a start-state journal holds nothing.
-    std::optional<ContestSnapshot> ReadForRestore();
+    // The contest's log goes to *log when asked for.
+    std::optional<ContestSnapshot> ReadForRestore(std::optional<ContestLog>* log = nullptr);
 
     // The name a bad journal is moved to: beside it, marked with the time.
     static QString AsideName(const QString& path);
@@ -178,11 +186,15 @@ private:
     void Save(const ContestSnapshot& snapshot);
     void Outcome(bool saved, const QString& error);
     void ShowTitle();
+    // The log's contest and its newest event: what a write of the log follows.
+    std::pair<QString, qint64> LogMark() const;
 
     frmScoreboard& m_form;
     ContestJournal m_journal;
     std::unique_ptr<JournalWriter> m_writer;
     std::optional<ContestSnapshot> m_last;
+    // The log's contest and newest event at the last write.
+    std::pair<QString, qint64> m_lastLog;
     bool m_restoredShown = false;
     bool m_failing = false;
     int m_writes = 0;

@@ -7,6 +7,8 @@
 #include "help/helpwindow.h"
 #include "platform/keyboardstate.h"
 #include "platform/keytranslator.h"
+#include "record/frmresults.h"
+#include "record/resultsfiles.h"
 #include "rules/ruleset.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/keycodes.h"
@@ -18,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -35,6 +38,7 @@ constexpr qint16 KeyLeft = 37;
 constexpr qint16 KeyDown = 40;
 constexpr qint16 KeyF1 = 112;
 constexpr qint16 KeyF2 = 113;
+constexpr qint16 KeyF3 = 114;
 constexpr qint16 KeyNumLock = 144;
 
 bool IsPlusKey(qint16 keyCode)
@@ -138,14 +142,16 @@ void frmScoreboard::BindControls()
 void frmScoreboard::ConnectHandlers()
 {
     const auto keyUp = [this](qint16 keyCode, qint16 shift) { AllKeyUp(keyCode, shift); };
-    const auto commandKeys = [this](qint16 keyCode, qint16) { AllKeyCode(keyCode); };
+    // Every handler that can change the contest runs as one step of its
+    // record: a change and its consequences are one event and one undo.
+    const auto commandKeys = Stepped([this](qint16 keyCode, qint16) { AllKeyCode(keyCode); });
     const auto selects = [this](WindowedControl* item) {
         connect(item, &WindowedControl::GotFocus, this, [this, item] { ObjectSelected(item); });
     };
 
     // Contest clock: commands, then the typed contest length.
     connect(tledPeriod, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { tledPeriod_KeyDown(keyCode); });
+        Stepped([this](qint16 keyCode, qint16) { tledPeriod_KeyDown(keyCode); }));
     connect(tledPeriod, &WindowedControl::KeyUp, this, keyUp);
     selects(tledPeriod);
 
@@ -170,7 +176,7 @@ void frmScoreboard::ConnectHandlers()
     // Score displays: commands, then the typed entry.
     for (NumberLED* display : { nledWHome, nledYHome, nledWVisitor, nledYVisitor }) {
         connect(display, &WindowedControl::KeyDown, this,
-            [this, display](qint16 keyCode, qint16) { ScoreDisplay_KeyDown(display, keyCode); });
+            Stepped([this, display](qint16 keyCode, qint16) { ScoreDisplay_KeyDown(display, keyCode); }));
         connect(display, &WindowedControl::KeyUp, this, keyUp);
         selects(display);
     }
@@ -178,33 +184,33 @@ void frmScoreboard::ConnectHandlers()
     // Shido panels: plus/minus and the mouse give and take back shido. Their
     // key-up is not handled.
     connect(picHomeS, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picHomeS_KeyDown(keyCode); });
+        Stepped([this](qint16 keyCode, qint16) { picHomeS_KeyDown(keyCode); }));
     connect(picVisitorS, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picVisitorS_KeyDown(keyCode); });
+        Stepped([this](qint16 keyCode, qint16) { picVisitorS_KeyDown(keyCode); }));
     connect(picHomeS, &kv::Control::MouseDown, this,
-        [this](qint16 button, qint16, double, double) { ShidoHome(button); });
+        Stepped([this](qint16 button, qint16, double, double) { ShidoHome(button); }));
     connect(picVisitorS, &kv::Control::MouseDown, this,
-        [this](qint16 button, qint16, double, double) { ShidoVisitor(button); });
+        Stepped([this](qint16 button, qint16, double, double) { ShidoVisitor(button); }));
     selects(picHomeS);
     selects(picVisitorS);
 
     // Medical marks: keys on the display, buttons on the crosses.
     connect(picMedHome, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picMedHome_KeyDown(keyCode); });
+        Stepped([this](qint16 keyCode, qint16) { picMedHome_KeyDown(keyCode); }));
     connect(picMedVisitor, &WindowedControl::KeyDown, this,
-        [this](qint16 keyCode, qint16) { picMedVisitor_KeyDown(keyCode); });
+        Stepped([this](qint16 keyCode, qint16) { picMedVisitor_KeyDown(keyCode); }));
     connect(picMedHome, &WindowedControl::KeyUp, this, keyUp);
     connect(picMedVisitor, &WindowedControl::KeyUp, this, keyUp);
     for (Label* cross : lblMedHome) {
-        connect(cross, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) {
+        connect(cross, &kv::Control::MouseDown, this, Stepped([this](qint16 button, qint16, double, double) {
             picMedHome_KeyDown(static_cast<qint16>(105 + 2 * button));
-        });
+        }));
         connect(cross, &kv::Control::Click, this, [this] { picMedHome->setFocus(Qt::MouseFocusReason); });
     }
     for (Label* cross : lblMedVisitor) {
-        connect(cross, &kv::Control::MouseDown, this, [this](qint16 button, qint16, double, double) {
+        connect(cross, &kv::Control::MouseDown, this, Stepped([this](qint16 button, qint16, double, double) {
             picMedVisitor_KeyDown(static_cast<qint16>(105 + 2 * button));
-        });
+        }));
         connect(cross, &kv::Control::Click, this, [this] { picMedVisitor->setFocus(Qt::MouseFocusReason); });
     }
     selects(picMedHome);
@@ -217,18 +223,25 @@ void frmScoreboard::ConnectHandlers()
         Label* ipponLabel = side == 1 ? lblIpponHome : lblIpponVisitor;
         PictureBox* winner = side == 1 ? picWinnerHome : picWinnerVisitor;
         connect(ippon, &WindowedControl::KeyDown, this,
-            [this, side](qint16 keyCode, qint16) { IpponMark_KeyDown(side, keyCode); });
+            Stepped([this, side](qint16 keyCode, qint16) { IpponMark_KeyDown(side, keyCode); }));
         connect(ippon, &WindowedControl::KeyUp, this, keyUp);
-        connect(ipponLabel, &kv::Control::Click, this, [this, side] { IpponToggle(side); });
+        connect(ipponLabel, &kv::Control::Click, this, Stepped([this, side] { IpponToggle(side); }));
         selects(ippon);
         connect(winner, &WindowedControl::KeyDown, this,
-            [this, side](qint16 keyCode, qint16) { WinnerMark_KeyDown(side, keyCode); });
+            Stepped([this, side](qint16 keyCode, qint16) { WinnerMark_KeyDown(side, keyCode); }));
         connect(winner, &WindowedControl::KeyUp, this, keyUp);
-        connect(winner, &kv::Control::Click, this, [this, side] { WinnerMark_KeyDown(side, KeyEnter); });
+        connect(
+            winner, &kv::Control::Click, this, Stepped([this, side] { WinnerMark_KeyDown(side, KeyEnter); }));
         selects(winner);
     }
 
-    connect(tmrClock1, &Timer::Tick, this, &frmScoreboard::RefreshTime);
+    // The refresh: the clocks' own changes (time up, golden score, a hold's
+    // score) are steps too; the undo's title note goes after its two seconds.
+    connect(tmrClock1, &Timer::Tick, this, Stepped([this] { RefreshTime(); }));
+    connect(tmrClock1, &Timer::Tick, this, [this] {
+        if (m_recorder)
+            m_recorder->Tick();
+    });
     connect(mmcBuzzer, &MMControl::Done, this, &frmScoreboard::mmcBuzzer_Done);
 
     // The refresh follows the clocks: any clock set, started or stopped, by
@@ -264,10 +277,19 @@ void frmScoreboard::Load()
     // The options dialog keeps the rule set while a contest is under way.
     SetContestUnderWayCheck(
         [board = QPointer<frmScoreboard>(this)] { return board && !board->AtStartState(); });
+    // The contest's record; the day's results go beside the journal.
+    m_recorder = std::make_unique<ContestRecorder>(*this);
     // Contest journal: bring back a contest the last run did not finish.
     if (!ContestJournalPath().isEmpty()) {
         m_journal = std::make_unique<JournalKeeper>(*this, ContestJournalPath());
         m_journal->RestoreAtLoad();
+        m_recorder->UseResults(QFileInfo(ContestJournalPath()).absolutePath());
+        const ResultsWriter* results = m_recorder->Results();
+        // An open Results window shows each new result.
+        connect(results, &ResultsWriter::Written, this, [folder = results->Folder()] {
+            if (frmResults* window = ResultsWindow(); window && window->Folder() == folder)
+                window->Load(folder);
+        });
     }
 }
 
@@ -311,8 +333,10 @@ void frmScoreboard::focusInEvent(QFocusEvent* event)
 void frmScoreboard::keyPressEvent(QKeyEvent* event)
 {
     // Keys reach the form itself only while none of its controls has the focus.
-    if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Press(*event))
+    if (const std::optional<qint16> keyCode = KeyTranslator::Instance().Press(*event)) {
+        const ContestRecorder::Step step(m_recorder.get());
         AllKeyCode(*keyCode);
+    }
     event->accept();
     ActionHandled();
 }
@@ -339,6 +363,9 @@ void frmScoreboard::EndMatch()
 
 void frmScoreboard::ResetMatch()
 {
+    // The contest ends here: its record closes before anything is cleared.
+    if (m_recorder)
+        m_recorder->BeforeReset();
     tkPeriod->SetRunning(false);
     GoldenScore = false;
     tkPeriod->SetCountDirection(0);
@@ -362,6 +389,8 @@ void frmScoreboard::ResetMatch()
     UpdateOtherColors();
     UpdatePenaltyColors();
     RefreshTime();
+    if (m_recorder)
+        m_recorder->AfterReset();
 }
 
 // ---------------------------------------------------------------- window title
@@ -409,10 +438,28 @@ void frmScoreboard::AllKeyCode(qint16 KeyCode)
         ResetMatch();
     else if (KeyCode == BoardSettings.BuzzerKey)
         Buzzer(BoardSettings.BuzzerFile);
+    else if (KeyCode == BoardSettings.UndoKey)
+        UndoLastChange();
     else if (KeyCode == KeyF1)
         ShowHelp();
     else if (KeyCode == KeyF2)
         ShowOptions();
+    else if (KeyCode == KeyF3)
+        ShowResults();
+}
+
+void frmScoreboard::UndoLastChange()
+{
+    if (m_recorder)
+        m_recorder->Undo();
+}
+
+void frmScoreboard::ShowResults()
+{
+    // The results beside the journal; without one, where it would be.
+    const ResultsWriter* results = m_recorder ? m_recorder->Results() : nullptr;
+    const QString journal = ContestJournalPath().isEmpty() ? StandardJournalPath() : ContestJournalPath();
+    OpenResultsWindow(results ? results->Folder() : QFileInfo(journal).absolutePath());
 }
 
 void frmScoreboard::StartStop()
@@ -453,8 +500,12 @@ void frmScoreboard::ShowOptions()
 {
     const QString category = BoardSettings.Category;
     const bool atStart = AtStartState();
-    if (!RunOptionsDialog())
-        return;
+    {
+        // The clocks go on while the dialog is open: their steps are their own.
+        const ContestRecorder::Outside outside(m_recorder.get());
+        if (!RunOptionsDialog())
+            return;
+    }
     // A new category gives the next contest its length, and this one too
     // while it has not begun.
     if (BoardSettings.Category != category)

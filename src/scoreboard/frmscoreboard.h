@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/form.h"
+#include "scoreboard/contestrecorder.h"
 #include "timing/clockentry.h"
 #include "timing/fixedpoint.h"
 
@@ -114,6 +115,12 @@ public:
 
     // The contest journal kept since the load (null while the program keeps none).
     JournalKeeper* Journal() const { return m_journal.get(); }
+    // The contest's log, undo and results, kept since the load.
+    ContestRecorder* Recorder() const { return m_recorder.get(); }
+    // The undo key: takes back the last change to the contest.
+    void UndoLastChange();
+    // F3: the day's results.
+    void ShowResults();
 
     // ---- Window title: "Korvelin", then " - " and the note of every source
     // that has one, in the order the sources first set a note ("Korvelin -
@@ -200,6 +207,14 @@ protected:
 
 private:
     template <typename T> T* Find(const char* name, int index = -1);
+    // A handler run as one step of the contest's record.
+    template <typename Handler> auto Stepped(Handler handler)
+    {
+        return [this, handler](auto... args) {
+            const ContestRecorder::Step step(m_recorder.get());
+            handler(args...);
+        };
+    }
     void BindControls();
     void ConnectHandlers();
 
@@ -254,6 +269,7 @@ private:
     bool m_clockChanged = false;
     QList<std::pair<QString, QString>> m_titleNotes;
     std::unique_ptr<JournalKeeper> m_journal;
+    std::unique_ptr<ContestRecorder> m_recorder;
 };
 
 } // namespace kv

@@ -34,6 +34,7 @@ constexpr qint16 DefaultStartStopKey = 83;
 constexpr qint16 DefaultResetKey = 82;
 constexpr qint16 DefaultClearKey = 46;
 constexpr qint16 DefaultBuzzerKey = 66;
+constexpr qint16 DefaultUndoKey = 8; // Backspace
 constexpr qint32 DefaultNumLockForce = 0;
 constexpr qint16 DefaultLEDType = 0;
 constexpr quint16 DefaultServePort = 8090;
@@ -116,6 +117,7 @@ BoardSettingsRecord DefaultBoardSettings()
     r.ResetPeriodClockKey = DefaultResetKey;
     r.ClearKey = DefaultClearKey;
     r.BuzzerKey = DefaultBuzzerKey;
+    r.UndoKey = DefaultUndoKey;
     r.BuzzerFile = DefaultBuzzerFile();
     r.NumLockForce = DefaultNumLockForce;
     r.TitleText = QStringLiteral("Home");
@@ -153,6 +155,7 @@ void LoadBoardSettings()
     s.ResetPeriodClockKey = ReadKey(store, QStringLiteral("ResetPeriodClockKey"), DefaultResetKey);
     s.ClearKey = ReadKey(store, QStringLiteral("ClearKey"), DefaultClearKey);
     s.BuzzerKey = ReadKey(store, QStringLiteral("BuzzerKey"), DefaultBuzzerKey);
+    s.UndoKey = ReadKey(store, QStringLiteral("UndoKey"), DefaultUndoKey);
     s.BuzzerFile = store.Read(KeySection, QStringLiteral("BuzzerFile"), DefaultBuzzerFile());
     s.NumLockForce = ReadInteger(store, KeySection, QStringLiteral("NumLockForce"), DefaultNumLockForce,
         std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
@@ -204,6 +207,7 @@ bool SaveBoardSettingsGroup(int group)
         w.Number(KeySection, QStringLiteral("ClearKey"), s.ClearKey);
         w.Number(KeySection, QStringLiteral("BuzzerKey"), s.BuzzerKey);
         w.Text(KeySection, QStringLiteral("BuzzerFile"), s.BuzzerFile);
+        w.Number(KeySection, QStringLiteral("UndoKey"), s.UndoKey);
         break;
     case 3:
         w.Number(KeySection, QStringLiteral("NumLockForce"), s.NumLockForce);

@@ -24,6 +24,7 @@ struct BoardSettingsRecord
     qint16 BuzzerKey = 0;
     QString BuzzerFile;
     qint32 NumLockForce = 0;
+    qint16 UndoKey = 0; // takes back the last change to the contest
     // "TextSettings"
     QString TitleText;
     QString HomeText;

@@ -42,6 +42,16 @@ public:
         return QDir::toNativeSeparators(chosen);
     }
 
+    std::optional<QString> ChooseSaveFile(
+        QWidget* owner, const QString& filter, const QString& startPath) override
+    {
+        const QString chosen
+            = QFileDialog::getSaveFileName(owner, QString(), startPath, FileDialogFilter(filter));
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return QDir::toNativeSeparators(chosen);
+    }
+
     void ShowWarning(QWidget* owner, const QString& title, const QString& text) override
     {
         QMessageBox::warning(owner, title, text);

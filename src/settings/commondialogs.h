@@ -8,8 +8,8 @@ class QWidget;
 
 namespace kv {
 
-// The system's standard dialogs as the options dialog uses them: the Yes/No
-// question, the colour and open-file dialogs, a message and the beep. All of
+// The system's standard dialogs as the program uses them: the Yes/No
+// question, the colour, open-file and save-file dialogs, a message and the beep. All of
 // them go through here, so that tests can answer them without a person.
 class CommonDialogs
 {
@@ -24,6 +24,12 @@ public:
     // "|", patterns separated by ";". Starts in startPath's folder when it
     // names one. The full path of the chosen file, nothing when cancelled.
     virtual std::optional<QString> ChooseOpenFile(
+        QWidget* owner, const QString& filter, const QString& startPath)
+        = 0;
+    // The save-file dialog, with a filter as above, opened on startPath
+    // (its folder and file name). The full path to write, nothing when
+    // cancelled; the dialog itself asks before an existing file is replaced.
+    virtual std::optional<QString> ChooseSaveFile(
         QWidget* owner, const QString& filter, const QString& startPath)
         = 0;
     // A message with the warning icon and an OK button.

@@ -108,6 +108,8 @@ frmOptions::frmOptions(QWidget* parent)
     lblStartStopPeriodClock = ControlAs<DialogLabel>(QStringLiteral("lblStartStopPeriodClock"));
     lblResetPeriodClock = ControlAs<DialogLabel>(QStringLiteral("lblResetPeriodClock"));
     lblClear = ControlAs<DialogLabel>(QStringLiteral("lblClear"));
+    cmdUndoKey = ControlAs<CommandButton>(QStringLiteral("cmdUndoKey"));
+    lblUndoKey = ControlAs<DialogLabel>(QStringLiteral("lblUndoKey"));
     optNormal = ControlAs<OptionButton>(QStringLiteral("optNormal"));
     optKeepOn = ControlAs<OptionButton>(QStringLiteral("optKeepOn"));
     optKeepOff = ControlAs<OptionButton>(QStringLiteral("optKeepOff"));
@@ -181,6 +183,8 @@ frmOptions::frmOptions(QWidget* parent)
     connect(cmdResetPeriodClock, &kv::Control::Click, this, [this] {
         ChooseKey(QStringLiteral("reset the contest clock"), ResetPeriodClockKeyTemp, lblResetPeriodClock);
     });
+    connect(cmdUndoKey, &kv::Control::Click, this,
+        [this] { ChooseKey(QStringLiteral("undo the last change"), UndoKeyTemp, lblUndoKey); });
     connect(cmdBuzzerKey, &kv::Control::Click, this,
         [this] { ChooseKey(QStringLiteral("sound the buzzer"), BuzzerKeyTemp, lblBuzzerKey); });
     connect(cmdClearKey, &kv::Control::Click, this,
@@ -231,6 +235,8 @@ void frmOptions::Load()
     ShowKey(lblClear, ClearKeyTemp);
     BuzzerKeyTemp = BoardSettings.BuzzerKey;
     ShowKey(lblBuzzerKey, BuzzerKeyTemp);
+    UndoKeyTemp = BoardSettings.UndoKey;
+    ShowKey(lblUndoKey, UndoKeyTemp);
 
     optNormal->SetValue(BoardSettings.NumLockForce == 0);
     optKeepOn->SetValue(BoardSettings.NumLockForce == 1);
@@ -369,7 +375,7 @@ void frmOptions::ChooseKey(const QString& action, qint16& pendingKey, DialogLabe
 {
     ChooseKeyAction = action;
     ChooseKeyCurrent = pendingKey;
-    ShowChooseKey({ StartStopPeriodClockKeyTemp, ResetPeriodClockKeyTemp, BuzzerKeyTemp }, this);
+    ShowChooseKey({ StartStopPeriodClockKeyTemp, ResetPeriodClockKeyTemp, BuzzerKeyTemp, UndoKeyTemp }, this);
     // Back from the chooser the dialog is active again, with the focus on OK.
     cmdOk->setFocus(Qt::ActiveWindowFocusReason);
     bool isNumber = false;
@@ -393,6 +399,8 @@ void frmOptions::cmdResetKeys_Click()
     ShowKey(lblBuzzerKey, BuzzerKeyTemp);
     ClearKeyTemp = 46;
     ShowKey(lblClear, ClearKeyTemp);
+    UndoKeyTemp = 8;
+    ShowKey(lblUndoKey, UndoKeyTemp);
     optNormal->SetValue(true);
 }
 
@@ -460,6 +468,7 @@ void frmOptions::cmdOk_Click()
     BoardSettings.ClearKey = ClearKeyTemp;
     BoardSettings.BuzzerKey = BuzzerKeyTemp;
     BoardSettings.BuzzerFile = BuzzTemp;
+    BoardSettings.UndoKey = UndoKeyTemp;
     saved = SaveBoardSettingsGroup(2) && saved;
 
     if (optNormal->Value()) {

@@ -43,6 +43,7 @@ public:
     qint16 ResetPeriodClockKeyTemp = 0;
     qint16 ClearKeyTemp = 0;
     qint16 BuzzerKeyTemp = 0;
+    qint16 UndoKeyTemp = 0;
     QString BuzzTemp;
     QString HomePicTemp;
     QString VisitorPicTemp;
@@ -77,6 +78,8 @@ public:
     DialogLabel* lblStartStopPeriodClock = nullptr;
     DialogLabel* lblResetPeriodClock = nullptr;
     DialogLabel* lblClear = nullptr;
+    CommandButton* cmdUndoKey = nullptr;
+    DialogLabel* lblUndoKey = nullptr;
     OptionButton* optNormal = nullptr;
     OptionButton* optKeepOn = nullptr;
     OptionButton* optKeepOff = nullptr;

@@ -67,7 +67,7 @@ bool ChooseKeyAccepts(qint16 K, qint16 current, const PendingCommandKeys& pendin
         return true;
     if (KeyCodeToStr(K).isEmpty())
         return false;
-    if (K == pending.Buzzer || K == pending.Reset || K == pending.StartStop)
+    if (K == pending.Buzzer || K == pending.Reset || K == pending.StartStop || K == pending.Undo)
         return false;
     return K != 112 && K != 113;
 }

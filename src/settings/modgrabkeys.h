@@ -20,6 +20,7 @@ struct PendingCommandKeys
     qint16 StartStop = 0;
     qint16 Reset = 0;
     qint16 Buzzer = 0;
+    qint16 Undo = 0;
 };
 
 // Whether the chooser accepts key K: the key already pending for the action

@@ -32,6 +32,8 @@ const std::vector<ControlDesign>& OptionsDesign()
         {"lblResetPeriodClock", -1, "DialogLabel", "tabKeyControls", 2040, 1380, 1335, 375, {{"BorderStyle", Single}, {"Alignment", Centre}}},
         {"cmdClearKey", -1, "CommandButton", "tabKeyControls", 360, 2040, 1695, 495, {{"Caption", "# Clear Key"}, {"TabIndex", 3}, {"Visible", false}}},
         {"lblClear", -1, "DialogLabel", "tabKeyControls", 2040, 2100, 1335, 375, {{"BorderStyle", Single}, {"Alignment", Centre}, {"Visible", false}}},
+        {"cmdUndoKey", -1, "CommandButton", "tabKeyControls", 360, 2760, 1695, 495, {{"Caption", "Undo Last Change"}, {"TabIndex", 3}}},
+        {"lblUndoKey", -1, "DialogLabel", "tabKeyControls", 2040, 2820, 1335, 375, {{"BorderStyle", Single}, {"Alignment", Centre}}},
         {"Frame9", -1, "CaptionFrame", "tabKeyControls", 3720, 720, 1935, 1455, {{"Caption", "Numlock Options:"}}},
         {"optNormal", -1, "OptionButton", "Frame9", 120, 240, 1695, 375, {{"Caption", "Normal Mode"}, {"TabIndex", 4}}},
         {"optKeepOn", -1, "OptionButton", "Frame9", 120, 600, 1695, 375, {{"Caption", "Keep Numlock On"}, {"TabIndex", 5}}},

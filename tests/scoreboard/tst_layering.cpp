@@ -3,7 +3,8 @@
 // include nothing from there. The settings and their dialogs sit above
 // display too: display is handed what it needs of them. The rule sets sit
 // just above timing: src/rules includes nothing of the program but rules and
-// timing.
+// timing. The contest record sits above settings and display and below the
+// scoreboard: nothing under it includes it.
 
 #include <QDir>
 #include <QDirIterator>
@@ -71,11 +72,15 @@ void TestLayering::lowerFolders_includeNothingFromAbove_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("above");
-    const QStringList scoreboard { QStringLiteral("scoreboard") };
+    const QStringList scoreboard { QStringLiteral("scoreboard"), QStringLiteral("record") };
     QTest::newRow("timing") << "timing" << scoreboard;
-    QTest::newRow("display") << "display" << QStringList { "scoreboard", "settings" };
+    QTest::newRow("display") << "display" << QStringList { "scoreboard", "settings", "record" };
     QTest::newRow("platform") << "platform" << scoreboard;
-    QTest::newRow("rules") << "rules" << QStringList { "scoreboard", "settings", "display", "platform" };
+    QTest::newRow("rules") << "rules"
+                           << QStringList { "scoreboard", "settings", "display", "platform", "record" };
+    QTest::newRow("settings") << "settings" << scoreboard;
+    QTest::newRow("help") << "help" << scoreboard;
+    QTest::newRow("record") << "record" << QStringList { "scoreboard", "startup", "help" };
 }
 
 void TestLayering::lowerFolders_includeNothingFromAbove()

@@ -33,6 +33,9 @@ private slots:
     void keyButtons_data();
     void keyButtons();
     void startStopTakesR_onceResetMovedAway();
+    void undoKey_refusedForOthersAndRefusesTheirs_data();
+    void undoKey_refusedForOthersAndRefusesTheirs();
+    void undoKey_chosenSavedAndReset();
 };
 
 void TestKeyChooser::keyCodeToStr_allCodes()
@@ -252,6 +255,9 @@ void TestKeyChooser::keyButtons_data()
     QTest::newRow("clear_home") << "cmdClearKey" << int(Qt::Key_Home) << "lblClear"
                                 << "clear a number"
                                 << "Home";
+    QTest::newRow("undo_end") << "cmdUndoKey" << int(Qt::Key_End) << "lblUndoKey"
+                              << "undo the last change"
+                              << "End";
 }
 
 void TestKeyChooser::keyButtons()
@@ -307,6 +313,62 @@ void TestKeyChooser::startStopTakesR_onceResetMovedAway()
     QCOMPARE(options.StartStopPeriodClockKeyTemp, qint16(82));
     QCOMPARE(options.lblStartStopPeriodClock->Caption(), QStringLiteral("R"));
     QCOMPARE(dialogs.beeps, 1);
+}
+
+void TestKeyChooser::undoKey_refusedForOthersAndRefusesTheirs_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("accepted");
+    // Pending keys: the defaults, start/stop S, reset R, buzzer B, undo Backspace.
+    QTest::newRow("backspaceForStartStop_refused") << 8 << 83 << false;
+    QTest::newRow("backspaceForBuzzer_refused") << 8 << 66 << false;
+    QTest::newRow("backspaceForUndo_accepted") << 8 << 8 << true;
+    QTest::newRow("resetKeyForUndo_refused") << 82 << 8 << false;
+    QTest::newRow("f2ForUndo_refused") << 113 << 8 << false;
+    QTest::newRow("deleteForUndo_accepted") << 46 << 8 << true;
+}
+
+void TestKeyChooser::undoKey_refusedForOthersAndRefusesTheirs()
+{
+    QFETCH(int, key);
+    QFETCH(int, current);
+    QFETCH(bool, accepted);
+    const PendingCommandKeys pending { 83, 82, 66, 8 };
+    QCOMPARE(ChooseKeyAccepts(static_cast<qint16>(key), static_cast<qint16>(current), pending), accepted);
+}
+
+void TestKeyChooser::undoKey_chosenSavedAndReset()
+{
+    TestStore store;
+    FakeDialogs dialogs;
+    BoardSettings = DefaultBoardSettings();
+    frmOptions options;
+    options.Load();
+    QCOMPARE(options.lblUndoKey->Caption(), QStringLiteral("Backspace"));
+    // Backspace is now the undo key's: the start/stop key cannot take it.
+    WhenModal<frmChooseKey>([](frmChooseKey& chooser) {
+        QTest::keyClick(&chooser, Qt::Key_Backspace);
+        chooser.close();
+    });
+    options.ChooseKey(QStringLiteral("start / stop the contest clock"), options.StartStopPeriodClockKeyTemp,
+        options.lblStartStopPeriodClock);
+    QCOMPARE(dialogs.beeps, 1);
+    QCOMPARE(options.StartStopPeriodClockKeyTemp, qint16(83));
+    WhenModal<frmChooseKey>([](frmChooseKey& chooser) { QTest::keyClick(&chooser, Qt::Key_U); });
+    emit options.cmdUndoKey->Click();
+    QCOMPARE(options.UndoKeyTemp, qint16(85));
+    options.cmdOk_Click();
+    QCOMPARE(BoardSettings.UndoKey, qint16(85));
+    QCOMPARE(store.Read("KeySettings", "UndoKey"), QStringLiteral("85"));
+
+    frmOptions again;
+    again.Load();
+    QCOMPARE(again.lblUndoKey->Caption(), QStringLiteral("U"));
+    dialogs.yesNo = { true };
+    again.cmdResetKeys_Click();
+    QCOMPARE(again.UndoKeyTemp, qint16(8));
+    QCOMPARE(again.lblUndoKey->Caption(), QStringLiteral("Backspace"));
 }
 
 QTEST_MAIN(TestKeyChooser)

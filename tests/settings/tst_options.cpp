@@ -480,6 +480,8 @@ void TestOptions::design_data()
     row("cmdClearKey", keys, "", "# Clear Key", { 360, 2040, 1695, 495 }, { { "Visible", false } });
     row("lblClear", keys, "", none, { 2040, 2100, 1335, 375 },
         { { "Visible", false }, { "BorderStyle", 1 } });
+    row("cmdUndoKey", keys, "", "Undo Last Change", { 360, 2760, 1695, 495 });
+    row("lblUndoKey", keys, "", none, { 2040, 2820, 1335, 375 }, framed);
     row("Frame9", keys, "", "Numlock Options:", { 3720, 720, 1935, 1455 });
     row("optNormal", keys, "Frame9", "Normal Mode", { 120, 240, 1695, 375 });
     row("optKeepOn", keys, "Frame9", "Keep Numlock On", { 120, 600, 1695, 375 });
@@ -623,7 +625,7 @@ void TestOptions::tabOrder_data()
     // Reading order on each tab, then OK and Cancel; hidden controls are passed over.
     QTest::newRow("Key Controls") << 0
                                   << QStringList { "cmdStartStopPeriodClock", "cmdResetPeriodClock",
-                                         "optNormal", "cmdResetKeys", "cmdOk", "cmdCancel" };
+                                         "cmdUndoKey", "optNormal", "cmdResetKeys", "cmdOk", "cmdCancel" };
     QTest::newRow("Color Controls") << 1
                                     << QStringList { "cmdBackC", "cmdLEDB", "cmdBorderC", "cmdScoreC",
                                            "cmdHoldC", "cmdTimeC", "cmdLedSelected", "scrLEDSelectedWidth",

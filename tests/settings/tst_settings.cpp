@@ -30,6 +30,7 @@ const QList<std::pair<QString, QString>> AllKeys = {
     { "KeySettings", "BuzzerKey" },
     { "KeySettings", "BuzzerFile" },
     { "KeySettings", "NumLockForce" },
+    { "KeySettings", "UndoKey" },
     { "TextSettings", "TitleText" },
     { "TextSettings", "HomeText" },
     { "TextSettings", "VisitorText" },
@@ -61,6 +62,7 @@ QVariant Field(const BoardSettingsRecord& r, const QString& key)
         { "BuzzerKey", int(r.BuzzerKey) },
         { "BuzzerFile", r.BuzzerFile },
         { "NumLockForce", r.NumLockForce },
+        { "UndoKey", int(r.UndoKey) },
         { "TitleText", r.TitleText },
         { "HomeText", r.HomeText },
         { "VisitorText", r.VisitorText },
@@ -219,6 +221,7 @@ void TestSettings::freshStoreGivesDefaults()
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     QCOMPARE(s.BuzzerFile, folder + QDir::separator() + "buzzer.wav");
     QCOMPARE(s.NumLockForce, 0);
+    QCOMPARE(s.UndoKey, qint16(8));
     QCOMPARE(s.TitleText, QStringLiteral("Home"));
     QCOMPARE(s.HomeText, QStringLiteral("Home"));
     QCOMPARE(s.VisitorText, QStringLiteral("Visitor"));
@@ -250,6 +253,7 @@ void TestSettings::storedValueLoads_data()
     row("start key", "KeySettings", "StartStopPeriodClockKey", "32", 32);
     row("clear key", "KeySettings", "ClearKey", "110", 110);
     row("buzzer key 254", "KeySettings", "BuzzerKey", "254", 254);
+    row("undo key Delete", "KeySettings", "UndoKey", "46", 46);
     row("NumLockForce 2", "KeySettings", "NumLockForce", "2", 2);
     row("LEDType 1", "PicSettings", "LEDType", "1", 1);
     row("title", "TextSettings", "TitleText", "Mat 3", QString("Mat 3"));
@@ -274,6 +278,8 @@ void TestSettings::storedValueLoads_data()
     row("LEDType as text", "PicSettings", "LEDType", "Dots", 0);
     row("key 0", "KeySettings", "StartStopPeriodClockKey", "0", 83);
     row("key 300", "KeySettings", "ResetPeriodClockKey", "300", 82);
+    row("undo key 0", "KeySettings", "UndoKey", "0", 8);
+    row("undo key as text", "KeySettings", "UndoKey", "Backspace", 8);
     row("key 16-bit overflow", "KeySettings", "BuzzerKey", "65602", 66);
     row("key fraction", "KeySettings", "ClearKey", "46.5", 46);
     row("NumLockForce beyond 32 bits", "KeySettings", "NumLockForce", "2147483648", 0);
@@ -431,6 +437,7 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.BuzzerKey = 254;
     r.BuzzerFile = "C:\\Program Files\\Korvelin\\gong, loud.wav";
     r.NumLockForce = 7;
+    r.UndoKey = 220;
     r.TitleText = "Mat 1";
     r.HomeText = "";
     r.VisitorText = "Kodokan \"B\"";
@@ -483,7 +490,7 @@ void TestSettings::saveGroupWritesOnlyItsKeys_data()
                                     "HoldColor", "FormBack", "BorderColor", "LEDSelectedWidth" };
     QTest::newRow("keys") << 2
                           << QStringList { "StartStopPeriodClockKey", "ResetPeriodClockKey", "ClearKey",
-                                 "BuzzerKey", "BuzzerFile" };
+                                 "BuzzerKey", "BuzzerFile", "UndoKey" };
     QTest::newRow("NumLock") << 3 << QStringList { "NumLockForce" };
     QTest::newRow("names") << 4 << QStringList { "TitleText", "HomeText", "VisitorText" };
     QTest::newRow("pictures") << 5 << QStringList { "HomePic", "VisitorPic", "LEDType" };

@@ -38,6 +38,12 @@ public:
         filters << filter;
         return Take(files).value_or(std::nullopt);
     }
+    std::optional<QString> ChooseSaveFile(QWidget*, const QString& filter, const QString& startPath) override
+    {
+        saveFilters << filter;
+        saveStarts << startPath;
+        return Take(saveFiles).value_or(std::nullopt);
+    }
     void ShowWarning(QWidget*, const QString& title, const QString& text) override
     {
         warnings << title + u'|' + text;
@@ -47,9 +53,12 @@ public:
     std::deque<bool> yesNo;
     std::deque<std::optional<qint32>> colours;
     std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QString>> saveFiles;
     QStringList questions;
     QList<qint32> colourStarts;
     QStringList filters;
+    QStringList saveFilters;
+    QStringList saveStarts;
     QStringList warnings;
     int beeps = 0;
 

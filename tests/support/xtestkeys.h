@@ -24,6 +24,8 @@
 #undef Success
 #undef Unsorted
 #undef CursorShape
+#undef True
+#undef False
 #else
 using KeySym = unsigned long;
 #endif
