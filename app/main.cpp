@@ -1,3 +1,4 @@
+#include "display/painttuning.h"
 #include "scoreboard/contestjournal.h"
 #include "startup/application.h"
 #include "startup/commandline.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(kv::CommandLineHelp()), stdout);
         return 0;
     }
+    kv::TunePainting();
     kv::KorvelinApplication application(argc, argv);
     // The program keeps its contest in the user's data folder.
     kv::UseContestJournal(kv::StandardJournalPath());
