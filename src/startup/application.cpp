@@ -118,10 +118,12 @@ int KorvelinApplication::Run()
             qWarning("%s", qPrintable(commandLine.Error));
             QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
         }
-        auto* splash = new frmSplash;
+        // Bypassed, the splash is not even made: the board comes first.
+        const bool bypass = IsBypass(commandLine.Arguments);
+        auto* splash = bypass ? nullptr : new frmSplash;
         QWidget* first = splash;
-        if (splash->Load(commandLine.Arguments)) {
-            first = frmSplash::Scoreboard();
+        if (bypass || splash->Load(commandLine.Arguments)) {
+            first = bypass ? frmSplash::Bypass() : frmSplash::Scoreboard();
             StartServing(commandLine.Serve, commandLine.ServePort);
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);

@@ -29,13 +29,14 @@ void TestPaintTuning::tuning_setsEachChoiceOnlyWhenUnset_data()
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("before"); // empty: not set
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("glyph cache limit unset") << QByteArray("QT_MAX_CACHED_GLYPH_SIZE") << QByteArray()
-                                             << QByteArray("512");
-    QTest::newRow("glyph cache limit the user's") << QByteArray("QT_MAX_CACHED_GLYPH_SIZE")
-                                                  << QByteArray("64") << QByteArray("64");
-    QTest::newRow("moves repainted unset") << QByteArray("QT_NO_FAST_MOVE") << QByteArray() << QByteArray("1");
-    QTest::newRow("moves copied, the user's") << QByteArray("QT_NO_FAST_MOVE") << QByteArray("0")
-                                              << QByteArray("0");
+    QTest::newRow("glyph cache limit unset")
+        << QByteArray("QT_MAX_CACHED_GLYPH_SIZE") << QByteArray() << QByteArray("512");
+    QTest::newRow("glyph cache limit the user's")
+        << QByteArray("QT_MAX_CACHED_GLYPH_SIZE") << QByteArray("64") << QByteArray("64");
+    QTest::newRow("moves repainted unset")
+        << QByteArray("QT_NO_FAST_MOVE") << QByteArray() << QByteArray("1");
+    QTest::newRow("moves copied, the user's")
+        << QByteArray("QT_NO_FAST_MOVE") << QByteArray("0") << QByteArray("0");
 }
 
 void TestPaintTuning::tuning_setsEachChoiceOnlyWhenUnset()
