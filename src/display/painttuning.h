@@ -7,8 +7,8 @@ namespace kv {
 // the environment is kept.
 // - A control moved by the layout is painted anew instead of having its old
 //   pixels copied: the layout places every control and the whole board is
-//   painted after it, so each copy would be wasted (most of the time a 4K
-//   resize spends in the layout).
+//   painted after it, so each copy would be wasted (on a 4K window, most of
+//   the layout step's own time).
 // Qt's limit for drawing glyphs from its cache stays as it is: raised, the
 // board's larger captions (above 64 pixels) were not drawn at all.
 void TunePainting();
