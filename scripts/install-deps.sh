@@ -12,7 +12,7 @@ libx11-dev libxtst-dev libxkbcommon-dev
 fonts-liberation fonts-dejavu-core
 xvfb xauth x11-utils x11-apps x11-xserver-utils xdotool
 pulseaudio pulseaudio-utils gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
-clang-format
+clang-format linux-perf
 lintian desktop-file-utils appstream dpkg-dev file g++-mingw-w64-x86-64-posix"
 
 missing=""
