@@ -1,3 +1,4 @@
+#include "display/painttuning.h"
 #include "language/language.h"
 #include "scoreboard/contestjournal.h"
 #include "settings/boardsettings.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(kv::CommandLineHelp()), stdout);
         return 0;
     }
+    kv::TunePainting();
     kv::KorvelinApplication application(argc, argv);
     // The program keeps its contest in the user's data folder.
     kv::UseContestJournal(kv::StandardJournalPath());

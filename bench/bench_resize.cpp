@@ -3,13 +3,20 @@
 // so that every pass really changes the layout. Prints figures only.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (for
-// example xcb under Xvfb).
+// example xcb under Xvfb). The painting is tuned as the program tunes it;
+// --untuned leaves Qt's defaults, for comparison. A last figure gives passes
+// to sizes never seen before (nothing cached for them yet) and the resident
+// memory they leave.
+//
+//     bench_resize [--untuned]
 
+#include "display/painttuning.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -98,12 +105,40 @@ Figures Measure(kv::frmScoreboard& board, const QSize& a, const QSize& b)
     return { median, times.back(), Median(layouts), Median(paints) };
 }
 
+long ResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Passes to sizes the board has not had before, each a little smaller than
+// the last, as when a window edge is dragged.
+void MeasureFreshSizes(kv::frmScoreboard& board)
+{
+    const long before = ResidentKb();
+    std::vector<double> times;
+    for (int i = 0; i < Passes; ++i)
+        times.push_back(OnePass(board, QSize(3840 - 7 * (i + 4), 2160 - 4 * (i + 4))).total);
+    const double max = *std::max_element(times.begin(), times.end());
+    std::printf("4K, %d fresh sizes: median %7.2f ms  max %7.2f ms; VmRSS %.1f -> %.1f MiB\n", Passes,
+        Median(times), max, double(before) / 1024.0, double(ResidentKb()) / 1024.0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool untuned = argc > 1 && QByteArray(argv[1]) == "--untuned";
+    if (!untuned)
+        kv::TunePainting();
     QApplication app(argc, argv);
 
     kv::BoardSettings = kv::DefaultBoardSettings();
@@ -126,8 +161,8 @@ int main(int argc, char* argv[])
         { "1920x1080", QSize(1920, 1080), QSize(1900, 1068), 8 },
         { "3840x2160", QSize(3840, 2160), QSize(3820, 2148), 16 },
     };
-    std::printf("platform %s, %d passes each (resize pass + its one repaint)\n",
-        qPrintable(QGuiApplication::platformName()), Passes);
+    std::printf("platform %s, painting %s, %d passes each (resize pass + its one repaint)\n",
+        qPrintable(QGuiApplication::platformName()), untuned ? "untuned" : "tuned", Passes);
     for (const Case& c : cases) {
         const Figures figures = Measure(board, c.a, c.b);
         std::printf(
@@ -137,5 +172,6 @@ int main(int argc, char* argv[])
     }
     std::printf("board paint events: %d in %d passes and %d plain repaints\n", counter.paints,
         2 * (Passes + 2), 2 * Passes);
+    MeasureFreshSizes(board);
     return 0;
 }

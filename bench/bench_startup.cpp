@@ -3,7 +3,17 @@
 // see it. Time runs from just before the process is spawned to the first
 // moment the scoreboard window shows its background colour; the resident
 // and the private memory (USS) are read once the board has been up for half
-// a second. The bare Qt widget window beside the bench (barewindow: one
+// a second. The CPU time the program has used when its board first shows
+// is read as well (all its threads, from the scheduler's own count): unlike
+// the time on the clock, it hardly changes with the load other programs put
+// on the machine, so it tells a change's effect where the clock time is too
+// noisy. Of the private memory, the written part (Private_Dirty: heap,
+// stacks, the libraries' relocated data) is shown beside it: the clean rest
+// is library pages that merely no other running process maps at that
+// moment, which varies with what else runs. A private PulseAudio server
+// (null sink) is started when pulseaudio is installed, so that the sound
+// output is opened after the first paint as on a machine with sound.
+// The bare Qt widget window beside the bench (barewindow: one
 // painted text, the same background) is timed the same way as the limit to
 // compare with, and further programs (a build from before a change) can be
 // given: all are launched interleaved, one after the other in each round, so
@@ -17,6 +27,7 @@
 //
 // Prints figures only.
 
+#include "../tests/support/pulseserver.h"
 #include "../tests/support/xvfbserver.h"
 
 #include <QByteArray>
@@ -46,8 +57,10 @@ constexpr unsigned long BoardBackground = 0x404040;
 struct Run
 {
     double firstPaintMs = -1;
+    double cpuMs = -1;
     long rssKb = -1;
     long ussKb = -1;
+    long dirtyKb = -1;
 };
 
 Window FindBoardWindow(Display* display)
@@ -98,18 +111,33 @@ long ResidentKb(pid_t pid)
     return -1;
 }
 
-// Private memory: the pages of the process no other process shares.
-long UniqueKb(pid_t pid)
+// Private memory: the pages of the process no other process shares
+// (Private_Clean and Private_Dirty), or only its written part.
+long UniqueKb(pid_t pid, bool writtenOnly = false)
 {
     QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
     if (!rollup.open(QIODevice::ReadOnly))
         return -1;
     long kb = 0;
     for (const QByteArray& line : rollup.readAll().split('\n')) {
-        if (line.startsWith("Private_Clean:") || line.startsWith("Private_Dirty:"))
+        if ((!writtenOnly && line.startsWith("Private_Clean:")) || line.startsWith("Private_Dirty:"))
             kb += line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLong();
     }
     return kb;
+}
+
+// The CPU time all threads of the process have had so far, in milliseconds
+// (the first field of each thread's schedstat, in nanoseconds).
+double CpuMs(pid_t pid)
+{
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    double ns = 0;
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            ns += schedstat.readAll().split(' ').value(0).toDouble();
+    }
+    return ns / 1e6;
 }
 
 Run StartOnce(const QByteArray& program, Display* display)
@@ -129,6 +157,7 @@ Run StartOnce(const QByteArray& program, Display* display)
         const Window window = FindBoardWindow(display);
         if (window != 0 && ShowsBackground(display, window)) {
             run.firstPaintMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            run.cpuMs = CpuMs(pid);
             break;
         }
         int status = 0;
@@ -142,6 +171,7 @@ Run StartOnce(const QByteArray& program, Display* display)
         ::usleep(500'000);
         run.rssKb = ResidentKb(pid);
         run.ussKb = UniqueKb(pid);
+        run.dirtyKb = UniqueKb(pid, true);
     }
     ::kill(pid, SIGTERM);
     int status = 0;
@@ -202,6 +232,9 @@ int main(int argc, char** argv)
         }
     }
 
+    kv::test::PulseServer pulse;
+    QString noSound;
+    const bool sound = pulse.Start(&noSound);
     kv::test::XvfbServer xvfb("1920x1080x24");
     if (!xvfb.IsRunning()) {
         std::fprintf(stderr, "%s\n", qPrintable(xvfb.Why()));
@@ -220,8 +253,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::printf("bypass on Xvfb %s (1920x1080), %d rounds, programs launched interleaved\n",
-        xvfb.DisplayName().constData(), runs);
+    std::printf("bypass on Xvfb %s (1920x1080), %s, %d rounds, programs launched interleaved\n",
+        xvfb.DisplayName().constData(),
+        sound ? "private PulseAudio server" : qPrintable("no sound server: " + noSound), runs);
     // The settings store the programs read: only the language in it.
     const QString storeFolder = home.filePath(QStringLiteral("Korvelin"));
     QDir().mkpath(storeFolder);
@@ -231,6 +265,8 @@ int main(int argc, char** argv)
             store.write("[TextSettings]\nLanguage=" + code + "\n");
     };
     std::vector<std::vector<double>> paints(launches.size());
+    std::vector<std::vector<double>> cpus(launches.size());
+    std::vector<std::vector<double>> dirty(launches.size());
     std::vector<std::vector<double>> rss(launches.size());
     std::vector<std::vector<double>> uss(launches.size());
     bool complete = true;
@@ -238,9 +274,10 @@ int main(int argc, char** argv)
         for (size_t p = 0; p < launches.size(); ++p) {
             chooseLanguage(launches[p].Language);
             const Run run = StartOnce(launches[p].Program, display);
-            std::printf("  round %2d %-50s %-3s first painted %7.1f ms   VmRSS %6.1f MiB   USS %5.2f MiB\n",
+            std::printf("  round %2d %-44s %-3s first painted %7.1f ms  CPU %6.1f ms  VmRSS %5.1f MiB  USS %5.2f "
+                        "MiB (written %5.2f)\n",
                 i + 1, launches[p].Program.constData(), launches[p].Language.constData(), run.firstPaintMs,
-                double(run.rssKb) / 1024.0, double(run.ussKb) / 1024.0);
+                run.cpuMs, double(run.rssKb) / 1024.0, double(run.ussKb) / 1024.0, double(run.dirtyKb) / 1024.0);
             std::fflush(stdout);
             if (run.firstPaintMs >= 0)
                 paints[p].push_back(run.firstPaintMs);
@@ -250,17 +287,28 @@ int main(int argc, char** argv)
                 rss[p].push_back(double(run.rssKb) / 1024.0);
             if (run.ussKb >= 0)
                 uss[p].push_back(double(run.ussKb) / 1024.0);
+            if (run.dirtyKb >= 0)
+                dirty[p].push_back(double(run.dirtyKb) / 1024.0);
+            if (run.cpuMs >= 0)
+                cpus[p].push_back(run.cpuMs);
         }
     }
     XCloseDisplay(display);
     const double referenceMs = haveReference ? Median(paints.back()) : -1;
+    const double referenceCpu = haveReference ? Median(cpus.back()) : -1;
     for (size_t p = 0; p < launches.size(); ++p) {
         const double ms = Median(paints[p]);
-        std::printf("median %s %s: first painted %.1f ms", launches[p].Program.constData(),
-            launches[p].Language.constData(), ms);
+        const auto [low, high] = std::minmax_element(paints[p].begin(), paints[p].end());
+        std::printf("median %s %s: first painted %.1f ms (%.1f-%.1f)", launches[p].Program.constData(),
+            launches[p].Language.constData(), ms, paints[p].empty() ? -1 : *low, paints[p].empty() ? -1 : *high);
         if (referenceMs > 0)
             std::printf(" = %.2fx the bare window (target <= 1.15x)", ms / referenceMs);
-        std::printf(", VmRSS %.1f MiB, USS %.2f MiB (target <= 5 MiB)\n", Median(rss[p]), Median(uss[p]));
+        const double cpu = Median(cpus[p]);
+        std::printf("; CPU to it %.1f ms", cpu);
+        if (referenceCpu > 0)
+            std::printf(" = %.2fx", cpu / referenceCpu);
+        std::printf("; VmRSS %.1f MiB, USS %.2f MiB (target <= 5 MiB), written %.2f MiB\n", Median(rss[p]),
+            Median(uss[p]), Median(dirty[p]));
     }
     std::printf("%s start-up minus English: %+.1f ms (target within 5 ms)\n", language.constData(),
         Median(paints[1]) - Median(paints[0]));

@@ -159,14 +159,25 @@ void StretchLayout(Form& form)
         QObject* control = layout.Control;
         if (!control)
             continue;
-        if (layout.Left != 0)
-            WriteProperty(control, "Left", position(widthRatio, layout.Left));
-        if (layout.Top != 0)
-            WriteProperty(control, "Top", position(heightRatio, layout.Top));
-        if (layout.Width != 0)
-            WriteProperty(control, "Width", extent(widthRatio, layout.Width));
-        if (layout.Height != 0)
-            WriteProperty(control, "Height", extent(heightRatio, layout.Height));
+        auto* placed = qobject_cast<Control*>(control);
+        if (placed && (layout.Left != 0 || layout.Top != 0 || layout.Width != 0 || layout.Height != 0)) {
+            // Placed in one step: a control moved first and sized after
+            // would be moved on screen (its pixels copied) only to be
+            // painted anew.
+            placed->Move(layout.Left != 0 ? position(widthRatio, layout.Left) : placed->Left(),
+                layout.Top != 0 ? position(heightRatio, layout.Top) : placed->Top(),
+                layout.Width != 0 ? extent(widthRatio, layout.Width) : placed->Width(),
+                layout.Height != 0 ? extent(heightRatio, layout.Height) : placed->Height());
+        } else {
+            if (layout.Left != 0)
+                WriteProperty(control, "Left", position(widthRatio, layout.Left));
+            if (layout.Top != 0)
+                WriteProperty(control, "Top", position(heightRatio, layout.Top));
+            if (layout.Width != 0)
+                WriteProperty(control, "Width", extent(widthRatio, layout.Width));
+            if (layout.Height != 0)
+                WriteProperty(control, "Height", extent(heightRatio, layout.Height));
+        }
         if (layout.FontSize != 0)
             WriteProperty(control, "FontSize", extent(heightRatio, layout.FontSize));
         if (layout.BorderWidth != 0)

@@ -203,10 +203,12 @@ int KorvelinApplication::Run()
         }
         if (commandLine.Hall)
             return OpenHall(commandLine) ? exec() : 2;
-        auto* splash = new frmSplash;
+        // Bypassed, the splash is not even made: the board comes first.
+        const bool bypass = IsBypass(commandLine.Arguments);
+        auto* splash = bypass ? nullptr : new frmSplash;
         QWidget* first = splash;
-        if (splash->Load(commandLine.Arguments)) {
-            first = frmSplash::Scoreboard();
+        if (bypass || splash->Load(commandLine.Arguments)) {
+            first = bypass ? frmSplash::Bypass() : frmSplash::Scoreboard();
             StartServing(commandLine.Serve, commandLine.ServePort);
             StartPublishing(commandLine);
             if (commandLine.Audience)

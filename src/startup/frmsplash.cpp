@@ -142,6 +142,19 @@ void frmSplash::GoScore()
 {
     // The scoreboard is shown a moment before the splash goes, so that the
     // program never finds itself without a window and ends.
+    ShowScoreboard();
+    close();
+}
+
+frmScoreboard* frmSplash::Bypass()
+{
+    LoadBoardSettings();
+    ShowScoreboard();
+    return g_scoreboard;
+}
+
+void frmSplash::ShowScoreboard()
+{
     if (!g_scoreboard) {
         g_scoreboard = new frmScoreboard;
         g_scoreboard->setAttribute(Qt::WA_DeleteOnClose);
@@ -154,7 +167,6 @@ void frmSplash::GoScore()
         });
     }
     g_scoreboard->show();
-    close();
 }
 
 void frmSplash::Retranslate()

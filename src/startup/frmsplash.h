@@ -33,6 +33,9 @@ public:
     bool Load(const QStringList& arguments);
     // Closes the splash and shows the scoreboard.
     void GoScore();
+    // The load step of a bypassed splash without the splash itself, which
+    // would never be seen: has the settings loaded and shows the scoreboard.
+    static frmScoreboard* Bypass();
 
     // The scoreboard, once GoScore has opened it.
     static frmScoreboard* Scoreboard();
@@ -46,6 +49,7 @@ protected:
 
 private:
     void ConnectHandlers();
+    static void ShowScoreboard();
 
     bool m_pressed = false;
 };

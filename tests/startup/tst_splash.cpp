@@ -25,6 +25,7 @@ private slots:
     void versionFromTheBuild();
     void bypass_data();
     void bypass();
+    void bypassWithoutSplash_loadsSettingsAndShowsBoard();
     void clickOnLabelOpensScoreboard_data();
     void clickOnLabelOpensScoreboard();
     void clickOnButtonsKeepsSplash();
@@ -105,6 +106,31 @@ void TestSplash::bypass()
         QVERIFY(!splash->isVisible());
     }
     delete splash;
+}
+
+void TestSplash::bypassWithoutSplash_loadsSettingsAndShowsBoard()
+{
+    // A stored background colour, and a record that does not hold it yet.
+    BoardSettings = DefaultBoardSettings();
+    BoardSettings.FormBack = 0x123456;
+    QVERIFY(SaveBoardSettingsGroup(1));
+    BoardSettings = DefaultBoardSettings();
+    QCOMPARE(BoardSettings.FormBack, 0x404040);
+
+    frmScoreboard* board = frmSplash::Bypass();
+    QVERIFY(board != nullptr);
+    QCOMPARE(frmSplash::Scoreboard(), board);
+    QVERIFY(board->isVisible());
+    QCOMPARE(BoardSettings.FormBack, 0x123456);
+    QCOMPARE(board->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
+    // No splash was made, hidden or shown.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<frmSplash*>(window), "a splash window exists");
+    // A second call finds the same board.
+    QCOMPARE(frmSplash::Bypass(), board);
+
+    BoardSettings = DefaultBoardSettings();
+    QVERIFY(SaveBoardSettingsGroup(1));
 }
 
 void TestSplash::clickOnLabelOpensScoreboard_data()
