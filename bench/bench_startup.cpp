@@ -274,10 +274,12 @@ int main(int argc, char** argv)
         for (size_t p = 0; p < launches.size(); ++p) {
             chooseLanguage(launches[p].Language);
             const Run run = StartOnce(launches[p].Program, display);
-            std::printf("  round %2d %-44s %-3s first painted %7.1f ms  CPU %6.1f ms  VmRSS %5.1f MiB  USS %5.2f "
-                        "MiB (written %5.2f)\n",
+            std::printf(
+                "  round %2d %-44s %-3s first painted %7.1f ms  CPU %6.1f ms  VmRSS %5.1f MiB  USS %5.2f "
+                "MiB (written %5.2f)\n",
                 i + 1, launches[p].Program.constData(), launches[p].Language.constData(), run.firstPaintMs,
-                run.cpuMs, double(run.rssKb) / 1024.0, double(run.ussKb) / 1024.0, double(run.dirtyKb) / 1024.0);
+                run.cpuMs, double(run.rssKb) / 1024.0, double(run.ussKb) / 1024.0,
+                double(run.dirtyKb) / 1024.0);
             std::fflush(stdout);
             if (run.firstPaintMs >= 0)
                 paints[p].push_back(run.firstPaintMs);
@@ -300,7 +302,8 @@ int main(int argc, char** argv)
         const double ms = Median(paints[p]);
         const auto [low, high] = std::minmax_element(paints[p].begin(), paints[p].end());
         std::printf("median %s %s: first painted %.1f ms (%.1f-%.1f)", launches[p].Program.constData(),
-            launches[p].Language.constData(), ms, paints[p].empty() ? -1 : *low, paints[p].empty() ? -1 : *high);
+            launches[p].Language.constData(), ms, paints[p].empty() ? -1 : *low,
+            paints[p].empty() ? -1 : *high);
         if (referenceMs > 0)
             std::printf(" = %.2fx the bare window (target <= 1.15x)", ms / referenceMs);
         const double cpu = Median(cpus[p]);
