@@ -2,7 +2,7 @@
 #
 # The program's folder keeps the executable, the help file and the buzzer
 # sound together, because the program looks for both beside itself:
-#     Linux:   <prefix>/lib/korvelin/{korvelin,korvelinhelpfile*.rtf,buzzer.wav,translations/}
+#     Linux:   <prefix>/lib/korvelin/{korvelin,korvelin-services.so,korvelinhelpfile*.rtf,buzzer.wav,translations/}
 #              <prefix>/bin/korvelin -> ../lib/korvelin/korvelin
 #     Windows: <prefix>/{korvelin.exe,korvelinhelpfile*.rtf,buzzer.wav,translations/}
 # The translations folder holds the program's korvelin_<code>.qm files; Qt's
@@ -25,6 +25,9 @@ else()
 endif()
 
 install(TARGETS korvelin-app RUNTIME DESTINATION ${KORVELIN_PROGRAM_DIR})
+if(TARGET korvelin-services-module)
+  install(TARGETS korvelin-services-module LIBRARY DESTINATION ${KORVELIN_PROGRAM_DIR})
+endif()
 install(FILES ${PROJECT_BINARY_DIR}/buzzer.wav ${KORVELIN_HELP_FILES}
   DESTINATION ${KORVELIN_PROGRAM_DIR})
 install(FILES ${KORVELIN_QM_FILES} DESTINATION ${KORVELIN_PROGRAM_DIR}/translations)

@@ -50,7 +50,7 @@ xserver_start 1280x1024x24
 echo "== unpacked into $WORK/root"
 ROOT="$WORK/root"
 dpkg-deb -x "$DEB" "$ROOT"
-for file in usr/lib/korvelin/korvelin usr/lib/korvelin/buzzer.wav usr/lib/korvelin/korvelinhelpfile.rtf \
+for file in usr/lib/korvelin/korvelin usr/lib/korvelin/korvelin-services.so usr/lib/korvelin/buzzer.wav usr/lib/korvelin/korvelinhelpfile.rtf \
     usr/lib/korvelin/korvelinhelpfile.de.rtf usr/lib/korvelin/korvelinhelpfile.ja.rtf \
     usr/lib/korvelin/translations/korvelin_de.qm usr/lib/korvelin/translations/korvelin_ja.qm \
     usr/share/applications/com.brontique.Korvelin.desktop usr/share/metainfo/com.brontique.Korvelin.metainfo.xml \

@@ -1,12 +1,8 @@
 #include "startup/application.h"
 
 #include "display/audiencedisplay.h"
-#include "hall/hallweb.h"
-#include "hall/hallwindow.h"
-#include "hall/matservice.h"
 #include "help/frmhelp.h"
 #include "language/language.h"
-#include "network/webservice.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
 #include "settings/frmoptions.h"
@@ -15,6 +11,7 @@
 #include "startup/firstpaint.h"
 #include "startup/frmsplash.h"
 #include "startup/logo.h"
+#include "startup/services.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -46,15 +43,6 @@ int& KeepArguments(int& argc, char** argv)
 {
     KeptArguments() = RawArguments(argc, argv);
     return argc;
-}
-// What the command line asks of the broker for this run.
-BrokerChoice BrokerAsked(const CommandLine& commandLine)
-{
-    return { .Broker = commandLine.Broker,
-        .Mat = commandLine.Mat,
-        .Tls = commandLine.BrokerTls,
-        .User = commandLine.BrokerUser,
-        .Off = commandLine.BrokerOff };
 }
 } // namespace
 
@@ -144,49 +132,16 @@ void KorvelinApplication::OpenAudienceDisplay(int requestedScreen)
     new AudienceDisplay(*board, requestedScreen, { QStringLiteral("shpObjectSelected") }, board);
 }
 
-void KorvelinApplication::StartServing(bool serveAsked, quint16 portAsked)
+void KorvelinApplication::StartServices(const CommandLine& commandLine)
 {
     frmScoreboard* board = frmSplash::Scoreboard();
     if (!board)
         return;
-    // Serves when the settings or the command line ask for it; follows the
-    // options from then on.
-    auto* web = new BoardWebService(*board);
-    web->Start(serveAsked, portAsked);
-}
-
-void KorvelinApplication::StartPublishing(const CommandLine& commandLine)
-{
-    frmScoreboard* board = frmSplash::Scoreboard();
-    if (!board)
+    Services* services = ProgramServices();
+    if (!services)
         return;
-    // On the hall's broker when the settings or the command line name one;
-    // follows the options from then on.
-    auto* mat = new MatService(*board);
-    mat->Start(BrokerAsked(commandLine));
-}
-
-bool KorvelinApplication::OpenHall(const CommandLine& commandLine)
-{
-    LoadBoardSettings();
-    QString why;
-    const std::optional<MqttOptions> options = ChooseBroker(BrokerAsked(commandLine), BoardSettings, &why);
-    if (!options) {
-        const QString text = why.isEmpty()
-            ? tr("The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
-                 "or a broker in the options (F2, \"Network\").")
-            : why;
-        qWarning("%s", qPrintable(text));
-        QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);
-        return false;
-    }
-    auto* hall = new HallWindow(*options);
-    hall->setAttribute(Qt::WA_DeleteOnClose);
-    hall->Start();
-    if (commandLine.Serve || BoardSettings.Serve)
-        ServeHall(*hall, commandLine.ServePort != 0 ? commandLine.ServePort : BoardSettings.ServePort);
-    PlaceHallWindow(*hall);
-    return true;
+    services->Serve(*board, commandLine.Serve, commandLine.ServePort);
+    services->Publish(*board, commandLine);
 }
 
 int KorvelinApplication::Run()
@@ -201,25 +156,24 @@ int KorvelinApplication::Run()
             qWarning("%s", qPrintable(commandLine.Error));
             QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), commandLine.Error);
         }
-        if (commandLine.Hall)
-            return OpenHall(commandLine) ? exec() : 2;
+        if (commandLine.Hall) {
+            Services* services = ProgramServices();
+            return services && services->OpenHall(commandLine) ? exec() : 2;
+        }
         // Bypassed, the splash is not even made: the board comes first.
         const bool bypass = IsBypass(commandLine.Arguments);
         auto* splash = bypass ? nullptr : new frmSplash;
         QWidget* first = splash;
         if (bypass || splash->Load(commandLine.Arguments)) {
             first = bypass ? frmSplash::Bypass() : frmSplash::Scoreboard();
-            StartServing(commandLine.Serve, commandLine.ServePort);
-            StartPublishing(commandLine);
+            // The network waits for the board's first frame.
+            if (first)
+                AfterFirstPaint(*first, [this, commandLine] { StartServices(commandLine); });
             if (commandLine.Audience)
                 OpenAudienceDisplay(commandLine.AudienceScreen);
         } else {
             // The board exists once the splash has gone.
-            connect(splash, &QObject::destroyed, this,
-                [this, serve = commandLine.Serve, port = commandLine.ServePort] {
-                    StartServing(serve, port);
-                });
-            connect(splash, &QObject::destroyed, this, [this, commandLine] { StartPublishing(commandLine); });
+            connect(splash, &QObject::destroyed, this, [this, commandLine] { StartServices(commandLine); });
             if (commandLine.Audience) {
                 connect(splash, &QObject::destroyed, this,
                     [this, screen = commandLine.AudienceScreen] { OpenAudienceDisplay(screen); });

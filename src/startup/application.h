@@ -44,15 +44,11 @@ private:
     // effect on a helper thread, while the windows are being made.
     void PrepareFonts();
     void OpenAudienceDisplay(int requestedScreen);
-    // The hall view instead of a board; false when it cannot open (the
-    // operator has been told why).
-    bool OpenHall(const CommandLine& commandLine);
-    // Puts the board on the hall's broker when the command line or the
-    // settings name one.
-    void StartPublishing(const CommandLine& commandLine);
+    // Serves the board and puts it on the hall's broker, as the settings
+    // and the command line ask.
+    void StartServices(const CommandLine& commandLine);
 
     std::unique_ptr<QThread> m_fontPreparation;
-    void StartServing(bool serveAsked, quint16 portAsked);
 };
 
 } // namespace kv

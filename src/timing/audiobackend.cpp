@@ -1,7 +1,5 @@
 #include "timing/audiobackend.h"
 
-#include "timing/audiosinkbackend.h"
-
 namespace kv {
 
 namespace {
@@ -18,7 +16,7 @@ std::unique_ptr<AudioBackend> AudioBackend::Create()
 {
     if (const Factory& factory = InstalledFactory())
         return factory();
-    return std::make_unique<AudioSinkBackend>();
+    return DefaultAudioBackend();
 }
 
 void AudioBackend::SetFactory(Factory factory)

@@ -57,4 +57,8 @@ private:
     FinishedHandler m_finished;
 };
 
+// The system's audio output, as the program is built: defined with the
+// program's services (linked in, or loaded from their module).
+std::unique_ptr<AudioBackend> DefaultAudioBackend();
+
 } // namespace kv
