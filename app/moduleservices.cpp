@@ -38,8 +38,8 @@ Services* LoadServices()
     module.setLoadHints(QLibrary::PreventUnloadHint);
     if (auto entry = reinterpret_cast<Entry>(module.resolve("korvelin_services")))
         return entry();
-    std::fprintf(stderr, "Korvelin: the network and the sound output are off: %s\n",
-        qPrintable(module.errorString()));
+    std::fprintf(
+        stderr, "Korvelin: the network and the sound output are off: %s\n", qPrintable(module.errorString()));
     return nullptr;
 }
 

@@ -54,8 +54,8 @@ bool FullServices::OpenHall(const CommandLine& commandLine)
     if (!options) {
         const QString text = why.isEmpty()
             ? QCoreApplication::translate("kv::KorvelinApplication",
-                  "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
-                  "or a broker in the options (F2, \"Network\").")
+                "The hall view needs the hall's message broker: korvelin --hall --broker=HOST[:PORT], "
+                "or a broker in the options (F2, \"Network\").")
             : why;
         qWarning("%s", qPrintable(text));
         QMessageBox::warning(nullptr, QStringLiteral("Korvelin"), text);

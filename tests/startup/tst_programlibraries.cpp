@@ -69,9 +69,10 @@ void TestProgramLibraries::module_findsEveryProgramSymbolItCalls()
 #ifdef Q_OS_WIN
     QSKIP("the Windows program links its services in");
 #endif
-    const QSet<QString> needed
-        = ProgramSymbols(BuiltFile(QStringLiteral("korvelin-services.so")), QStringLiteral("--undefined-only"));
-    const QSet<QString> offered = ProgramSymbols(BuiltFile(QStringLiteral("korvelin")), QStringLiteral("--defined-only"));
+    const QSet<QString> needed = ProgramSymbols(
+        BuiltFile(QStringLiteral("korvelin-services.so")), QStringLiteral("--undefined-only"));
+    const QSet<QString> offered
+        = ProgramSymbols(BuiltFile(QStringLiteral("korvelin")), QStringLiteral("--defined-only"));
     // The module uses the board, the settings and the record.
     QVERIFY(needed.size() > 20);
     QStringList missing = (needed - offered).values();
