@@ -72,10 +72,15 @@ MatPublisher::StateSource BoardStateSource(frmScoreboard& board)
 }
 
 MatService::MatService(frmScoreboard& board)
-    : QObject(&board)
-    , m_board(&board)
+    : m_board(&board)
     , m_offlineDelay(new QTimer(this))
 {
+    // Ends with its board, as the board's web service does, without touching
+    // what is left of the board.
+    connect(&board, &QObject::destroyed, this, [this] {
+        m_board = nullptr;
+        delete this;
+    });
     m_offlineDelay->setSingleShot(true);
     connect(m_offlineDelay, &QTimer::timeout, this, [this] { ShowConnected(false); });
     connect(&board, &frmScoreboard::OptionsClosed, this, &MatService::OptionsClosed);

@@ -42,10 +42,16 @@ QString LocalNetworkHost()
 }
 
 BoardWebService::BoardWebService(frmScoreboard& board)
-    : QObject(&board)
-    , m_board(&board)
+    : m_board(&board)
 {
     connect(&board, &frmScoreboard::OptionsClosed, this, &BoardWebService::OptionsClosed);
+    // The service ends with its board. It is no child of the board: a child
+    // is deleted when only the board's QWidget part is left, and would reach
+    // into the rest of it to clear its title.
+    connect(&board, &QObject::destroyed, this, [this] {
+        m_board = nullptr;
+        delete this;
+    });
 }
 
 BoardWebService::~BoardWebService()

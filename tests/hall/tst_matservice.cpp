@@ -13,6 +13,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QTest>
 
 using namespace kv;
@@ -76,6 +77,7 @@ private slots:
     void board_publishesTheServedState();
     void title_saysBrokerOfflineWhileItIsAway();
     void options_moveTheBoardToAnotherMat();
+    void closedBoard_endsItsService();
 };
 
 void TestMatService::chooseBroker_data()
@@ -218,6 +220,16 @@ void TestMatService::options_moveTheBoardToAnotherMat()
     emit board->OptionsClosed();
     QVERIFY(!service.Publisher());
     QTRY_COMPARE_WITH_TIMEOUT(hall->Last("korvelin/mat/6/online"), QByteArray("false"), WaitMs);
+}
+
+void TestMatService::closedBoard_endsItsService()
+{
+    // As the board's web service: gone with the board, without reaching into
+    // what is left of it.
+    Board board(false);
+    const QPointer<MatService> service = new MatService(*board);
+    board.form.reset();
+    QVERIFY(service.isNull());
 }
 
 QTEST_MAIN(TestMatService)

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void view_leavesOutTheSelectionAndSeesChanges();
     void server_dropsAViewerThatTakesNothing();
     void portInUse_isReportedAndTheBoardRunsOn();
+    void closedBoard_endsItsServiceServing();
 };
 
 void TestNetwork::screen_data()
@@ -250,6 +252,18 @@ void TestNetwork::portInUse_isReportedAndTheBoardRunsOn()
     web.StopServing();
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
     BoardWebService::SetFailureReporter({});
+}
+
+void TestNetwork::closedBoard_endsItsServiceServing()
+{
+    // The service goes with its board, and leaves what is left of the board
+    // alone: the sanitizers' run sees any reach into it.
+    Board board(false);
+    const QPointer<BoardWebService> web = new BoardWebService(*board);
+    QVERIFY(web->Serve(0));
+    QVERIFY(board->windowTitle().startsWith(QStringLiteral("Korvelin - http://")));
+    board.form.reset();
+    QVERIFY(web.isNull());
 }
 
 QTEST_MAIN(TestNetwork)
