@@ -150,6 +150,31 @@ XWindow FindWindow(const QByteArray& title)
     return found;
 }
 
+// The titles of the windows on screen, for a failure's message.
+QString ViewableTitles()
+{
+    Display* display = QtDisplay();
+    ::Window root = DefaultRootWindow(display);
+    ::Window parent = 0;
+    ::Window* children = nullptr;
+    unsigned int count = 0;
+    QStringList titles;
+    if (XQueryTree(display, root, &root, &parent, &children, &count) == 0)
+        return QString();
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes {};
+        if (XGetWindowAttributes(display, children[i], &attributes) != 0
+            && attributes.map_state == IsViewable)
+            titles << QStringLiteral("\"%1\" %2x%3")
+                          .arg(QString::fromUtf8(WindowTitle(display, children[i])))
+                          .arg(attributes.width)
+                          .arg(attributes.height);
+    }
+    if (children != nullptr)
+        XFree(children);
+    return titles.join(QStringLiteral(", "));
+}
+
 XWindow WaitForWindow(const QByteArray& title, int timeoutMs = WaitMs)
 {
     XWindow window;
@@ -329,15 +354,26 @@ public:
     // Starts straight to the board and hands it the keyboard.
     bool StartBoard()
     {
-        if (!Start({ QStringLiteral("bypass") }))
+        if (!Start({ QStringLiteral("bypass") })) {
+            qWarning("the program did not start");
             return false;
+        }
         m_board = WaitForWindow("Korvelin");
-        if (!m_board.IsValid())
+        if (!m_board.IsValid()) {
+            qWarning("no board window; windows: %s, program %s", qPrintable(ViewableTitles()),
+                m_process.state() == QProcess::Running ? "running" : "ended");
             return false;
-        if (!GiveFocus(m_board))
+        }
+        if (!GiveFocus(m_board)) {
+            qWarning("the board did not take the keyboard");
             return false;
+        }
         // The board is ready once its clock shows.
-        return QTest::qWaitFor([this] { return Clock() == QLatin1String("2:00"); }, WaitMs);
+        if (!QTest::qWaitFor([this] { return Clock() == QLatin1String("2:00"); }, WaitMs)) {
+            qWarning("the board's clock reads \"%s\", not 2:00", qPrintable(Clock()));
+            return false;
+        }
+        return true;
     }
 
     void AdoptBoard(const XWindow& board) { m_board = board; }
