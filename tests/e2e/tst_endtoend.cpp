@@ -124,54 +124,59 @@ QByteArray WindowTitle(Display* display, ::Window window)
     return {};
 }
 
-// The shown top-level window titled `title`, or an invalid one.
-XWindow FindWindow(const QByteArray& title)
+struct ShownWindow
+{
+    ::Window id = 0;
+    QRect rect;
+    QByteArray title;
+};
+
+// The shown top-level windows, in stacking order.
+QList<ShownWindow> ShownWindows()
 {
     Display* display = QtDisplay();
     ::Window root = DefaultRootWindow(display);
     ::Window parent = 0;
     ::Window* children = nullptr;
     unsigned int count = 0;
-    XWindow found;
+    QList<ShownWindow> shown;
     if (XQueryTree(display, root, &root, &parent, &children, &count) == 0)
-        return found;
+        return shown;
     for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0
-            || attributes.map_state != IsViewable)
-            continue;
-        if (attributes.width < 50 || WindowTitle(display, children[i]) != title)
-            continue;
-        found.id = children[i];
-        found.rect = QRect(attributes.x, attributes.y, attributes.width, attributes.height);
+        if (XGetWindowAttributes(display, children[i], &attributes) != 0
+            && attributes.map_state == IsViewable)
+            shown.append(
+                { children[i], QRect(attributes.x, attributes.y, attributes.width, attributes.height),
+                    WindowTitle(display, children[i]) });
     }
     if (children != nullptr)
         XFree(children);
+    return shown;
+}
+
+// The shown top-level window titled `title`, or an invalid one.
+XWindow FindWindow(const QByteArray& title)
+{
+    XWindow found;
+    for (const ShownWindow& window : ShownWindows()) {
+        if (window.rect.width() >= 50 && window.title == title) {
+            found.id = window.id;
+            found.rect = window.rect;
+        }
+    }
     return found;
 }
 
 // The titles of the windows on screen, for a failure's message.
 QString ViewableTitles()
 {
-    Display* display = QtDisplay();
-    ::Window root = DefaultRootWindow(display);
-    ::Window parent = 0;
-    ::Window* children = nullptr;
-    unsigned int count = 0;
     QStringList titles;
-    if (XQueryTree(display, root, &root, &parent, &children, &count) == 0)
-        return QString();
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(display, children[i], &attributes) != 0
-            && attributes.map_state == IsViewable)
-            titles << QStringLiteral("\"%1\" %2x%3")
-                          .arg(QString::fromUtf8(WindowTitle(display, children[i])))
-                          .arg(attributes.width)
-                          .arg(attributes.height);
-    }
-    if (children != nullptr)
-        XFree(children);
+    for (const ShownWindow& window : ShownWindows())
+        titles << QStringLiteral("\"%1\" %2x%3")
+                      .arg(QString::fromUtf8(window.title))
+                      .arg(window.rect.width())
+                      .arg(window.rect.height());
     return titles.join(QStringLiteral(", "));
 }
 
