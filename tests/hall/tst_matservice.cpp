@@ -96,7 +96,7 @@ void TestMatService::chooseBroker_data()
     QTest::newRow("the settings' with TLS")
         << "" << 0 << false << "hallpc" << true << "hallpc" << 8883 << 2 << "";
     QTest::newRow("the command line's for this run")
-        << "10.0.0.9:1999" << 7 << false << "hallpc" << false << "10.0.0.9" << 1999 << 7 << "";
+        << "127.0.0.1:1999" << 7 << false << "hallpc" << false << "127.0.0.1" << 1999 << 7 << "";
     QTest::newRow("a wrong option: none at all")
         << "" << 0 << true << "hallpc" << false << "" << 0 << 2 << "";
     QTest::newRow("a damaged setting")

@@ -623,13 +623,13 @@ void TestScoreboard::titleNotes_keepEachOther()
 {
     Board board(false);
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin"));
-    board->SetTitleNote("network", "http://192.168.1.20:8090");
-    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8090"));
+    board->SetTitleNote("network", "http://127.0.0.1:8090");
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://127.0.0.1:8090"));
     board->SetTitleNote("journal", "contest restored");
-    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8090 - contest restored"));
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://127.0.0.1:8090 - contest restored"));
     // A source changes its note in its place, and takes it away alone.
-    board->SetTitleNote("network", "http://192.168.1.20:8091");
-    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://192.168.1.20:8091 - contest restored"));
+    board->SetTitleNote("network", "http://127.0.0.1:8091");
+    QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - http://127.0.0.1:8091 - contest restored"));
     board->SetTitleNote("network", QString());
     QCOMPARE(board->windowTitle(), QStringLiteral("Korvelin - contest restored"));
     QCOMPARE(board->TitleNote("journal"), QStringLiteral("contest restored"));

@@ -473,7 +473,7 @@ void TestSettings::saveAllThenLoadGivesSameRecord()
     r.Serve = true;
     r.ServePort = 65000;
     r.Mat = 7;
-    r.Broker = "10.0.0.2:1884";
+    r.Broker = "127.0.0.1:1884";
     r.BrokerTls = true;
     r.BrokerUser = "mat7";
     r.BrokerPassword = "Sekret, \"judo\" 7";
