@@ -20,7 +20,6 @@
 
 #include <cstdlib>
 #include <exception>
-#include <optional>
 
 namespace kv {
 
