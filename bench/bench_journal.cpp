@@ -1,11 +1,13 @@
 // The contest journal's cost: the disk write (atomic save, synced) on the
-// writer thread, in a folder on the same disk as the data folder; the text
+// writer thread, in a folder on the same disk as the data folder, and the
+// two ways of saving side by side (wall and CPU time); the text
 // alone; one journal write as the board's thread pays it (snapshot, text,
 // hand-over); and the writer's check on a refresh tick that changes nothing.
 // Prints median, 99th percentile and maximum; target one write <= 1 ms.
 //
 //   build/bench/bench_journal [folder]     (default: a new temporary folder)
 
+#include "record/savewhole.h"
 #include "scoreboard/contestjournal.h"
 #include "scoreboard/frmscoreboard.h"
 #include "settings/boardsettings.h"
@@ -13,10 +15,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -46,6 +50,13 @@ std::vector<double> Time(int runs, const std::function<void(int)>& action)
         samples.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     return samples;
+}
+
+double ThreadCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 void Print(const char* label, const Figures& figures, const char* unit, double scale, const char* target)
@@ -87,6 +98,28 @@ int main(int argc, char** argv)
     Print("disk write on the writer thread (synced)", write, "ms", 1, "");
     if (failures > 0)
         std::printf("  %d of %d writes failed: %s\n", failures, Writes, qPrintable(journal.LastError()));
+
+    // The two ways to save, in the same run: into the side file with the
+    // names swapped (what the journal does where it can), and through a new
+    // file each time. CPU time counts the kernel's file-system work too.
+    const QByteArray sample = kv::JournalText(contest);
+    const auto compare = [&](const char* label, const std::function<bool()>& save) {
+        const double cpuBefore = ThreadCpuMs();
+        int failed = 0;
+        const Figures figures = Summarise(Time(Writes, [&](int) { failed += save() ? 0 : 1; }));
+        Print(label, figures, "ms", 1, "");
+        std::printf(
+            "  CPU %.4f ms a write%s\n", (ThreadCpuMs() - cpuBefore) / Writes, failed ? ", some failed" : "");
+    };
+    kv::RepeatedSave swapping(folder + QStringLiteral("/swapping.json"));
+    const QString wholePath = folder + QStringLiteral("/whole.json");
+    for (int round = 0; round < 2; ++round) {
+        compare("  saved into the side file, names swapped", [&] { return swapping.Save(sample, nullptr); });
+        compare("  saved through a new file each time",
+            [&] { return kv::SaveWhole(wholePath, sample, nullptr); });
+    }
+    swapping.Remove(nullptr);
+    QFile::remove(wholePath);
 
     QByteArray text;
     const Figures build = Summarise(Time(Writes, [&](int) { text = kv::JournalText(contest); }));

@@ -3,6 +3,7 @@
 #include "display/twips.h"
 #include "display/vbcolor.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
@@ -110,7 +111,16 @@ void LedDisplay::SetHeight(double) { }
 // The cells are laid out in twips over the extent; the painter maps that
 // space onto the widget, so a widget sized otherwise than its extent shows
 // everything scaled.
-void LedDisplay::PaintCells(QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells) const
+void LedDisplay::UpdateText(const QString& before, const QString& after, const QSizeF& extent)
+{
+    const QRect area = ChangedCellsArea(
+        LayoutCells(before, m_size, m_paddings), LayoutCells(after, m_size, m_paddings), extent, size());
+    if (!area.isEmpty())
+        update(area);
+}
+
+void LedDisplay::PaintCells(
+    QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells, const QRect& dirty) const
 {
     const QColor back = ToQColor(m_backColor);
     painter.fillRect(rect(), back);
@@ -123,6 +133,8 @@ void LedDisplay::PaintCells(QPainter& painter, const QSizeF& extent, const QList
     const QColor unlit = UnlitColor(lit, back);
     const LedStyle style = LedStyleFromType(m_ledType);
     for (const LedCell& cell : cells) {
+        if (!CellArea(cell.rect, extent, size()).intersects(dirty))
+            continue;
         if (cell.IsColon())
             PaintColon(painter, cell.rect, lit);
         else
@@ -181,8 +193,8 @@ void TimeLED::RefreshText()
     QString text = FormatTimeGroups(m_caption, m_units, m_lengths);
     if (text == m_text)
         return;
+    UpdateText(m_text, text, TimeLedExtent(m_size, m_paddings, m_lengths));
     m_text = std::move(text);
-    update();
 }
 
 void TimeLED::RefreshExtent()
@@ -192,11 +204,11 @@ void TimeLED::RefreshExtent()
     update();
 }
 
-void TimeLED::paintEvent(QPaintEvent*)
+void TimeLED::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QSizeF extent = TimeLedExtent(m_size, m_paddings, m_lengths);
-    PaintCells(painter, extent, LayoutCells(m_text, m_size, m_paddings));
+    PaintCells(painter, extent, LayoutCells(m_text, m_size, m_paddings), event->rect());
     if (extent.height() <= 0)
         return;
     // The frame is max(1, Size / 50) pixels at the display's own extent and
@@ -256,8 +268,8 @@ void NumberLED::RefreshText()
     QString text = FormatNumber(m_value, DecimalDigitCount(m_max));
     if (text == m_text)
         return;
+    UpdateText(m_text, text, NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max)));
     m_text = std::move(text);
-    update();
 }
 
 void NumberLED::RefreshExtent()
@@ -267,11 +279,11 @@ void NumberLED::RefreshExtent()
     update();
 }
 
-void NumberLED::paintEvent(QPaintEvent*)
+void NumberLED::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     PaintCells(painter, NumberLedExtent(m_size, m_paddings, DecimalDigitCount(m_max)),
-        LayoutCells(m_text, m_size, m_paddings));
+        LayoutCells(m_text, m_size, m_paddings), event->rect());
 }
 
 // --- PolyLED ----------------------------------------------------------------
@@ -326,12 +338,12 @@ void PolyLED::RefreshExtent()
     update();
 }
 
-void PolyLED::paintEvent(QPaintEvent*)
+void PolyLED::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QString text = PreviewText(m_caption);
     PaintCells(painter, PolyLedExtent(m_size, static_cast<int>(text.size())),
-        LayoutCells(text, m_size, PreviewPaddings(m_size)));
+        LayoutCells(text, m_size, PreviewPaddings(m_size)), event->rect());
 }
 
 } // namespace kv

@@ -50,8 +50,13 @@ protected:
 
     // Sets the extent from the current size and paddings, and repaints.
     virtual void RefreshExtent() = 0;
-    // Paints the background and the cells laid out in twips over the extent.
-    void PaintCells(QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells) const;
+    // Paints the background and the cells laid out in twips over the extent;
+    // cells outside `dirty` (widget pixels) are left out.
+    void PaintCells(
+        QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells, const QRect& dirty) const;
+    // Repaints what a new display text changes: a running clock changes one
+    // digit most seconds, and only that digit is painted again.
+    void UpdateText(const QString& before, const QString& after, const QSizeF& extent);
 
     int m_litColor = 0x0000FF;
     int m_backColor = 0;

@@ -277,6 +277,36 @@ QSizeF PolyLedExtent(double size, int cells)
         std::max(1, cells) * DigitWidthTwips(size) + 2 * margin, DigitHeightTwips(size) + 2 * margin);
 }
 
+QRectF CellArea(const QRectF& cell, const QSizeF& extent, const QSize& widget)
+{
+    if (extent.width() <= 0 || extent.height() <= 0)
+        return {};
+    // A tenth of the digit height around the cell, and two pixels for the
+    // antialiased edge.
+    const double margin = cell.height() / 10;
+    const QRectF twips = cell.adjusted(-margin, -margin, margin, margin);
+    const double sx = widget.width() / extent.width();
+    const double sy = widget.height() / extent.height();
+    return QRectF(twips.x() * sx, twips.y() * sy, twips.width() * sx, twips.height() * sy)
+        .adjusted(-2, -2, 2, 2);
+}
+
+QRect ChangedCellsArea(
+    const QList<LedCell>& before, const QList<LedCell>& after, const QSizeF& extent, const QSize& widget)
+{
+    const QRect whole(QPoint(0, 0), widget);
+    if (before.size() != after.size())
+        return whole;
+    QRectF changed;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i].rect != after[i].rect)
+            return whole;
+        if (before[i].character != after[i].character)
+            changed |= CellArea(after[i].rect, extent, widget);
+    }
+    return changed.toAlignedRect() & whole;
+}
+
 QList<LedCell> LayoutCells(const QString& text, double size, const LedPaddings& paddings)
 {
     const double digitW = DigitWidthTwips(size);

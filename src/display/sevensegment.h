@@ -4,7 +4,9 @@
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRect>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -109,6 +111,16 @@ struct LedCell
 // digitW wide, PaddingI between neighbouring digits, PaddingD on each side of
 // a colon. The cells of TimeLedExtent / NumberLedExtent come out of this.
 QList<LedCell> LayoutCells(const QString& text, double size, const LedPaddings& paddings);
+
+// The part of a display (widget pixels) that must be painted anew when its
+// cells change from `before` to `after`, laid out over `extent` (twips) and
+// shown at `widget` size: the cells whose character changed, with a margin
+// for antialiasing. The whole display when the cells are not the same ones
+// (another text length), nothing when no character changed.
+QRect ChangedCellsArea(
+    const QList<LedCell>& before, const QList<LedCell>& after, const QSizeF& extent, const QSize& widget);
+// A cell's area in widget pixels, with the same margin.
+QRectF CellArea(const QRectF& cell, const QSizeF& extent, const QSize& widget);
 
 // --- Display texts --------------------------------------------------------
 

@@ -52,6 +52,7 @@ const ContestEvent& ContestLog::Append(ContestEvent event)
 
 void ContestLog::Keep(ContestEvent event, QByteArray text)
 {
+    m_json.clear();
     m_nextSeq = std::max(m_nextSeq, event.Seq + 1);
     if (event.Kind == EventKind::Undo) {
         const auto undone = std::find(m_undoable.begin(), m_undoable.end(), event.Undoes);
@@ -87,6 +88,8 @@ const ContestEvent* ContestLog::NextUndo() const
 
 QByteArray ContestLog::JsonText() const
 {
+    if (!m_json.isEmpty())
+        return m_json;
     qsizetype size = 64;
     for (const QByteArray& text : m_texts)
         size += text.size() + 1;
@@ -113,6 +116,7 @@ QByteArray ContestLog::JsonText() const
     json += "\":";
     json += JsonString(WallText(m_started));
     json += '}';
+    m_json = json;
     return json;
 }
 

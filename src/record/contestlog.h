@@ -46,8 +46,9 @@ public:
     qsizetype UndoDepth() const { return static_cast<qsizetype>(m_undoable.size()); }
 
     // The log as compact JSON: {"Dropped":n,"Events":[...],"Id":"...","Started":"..."}.
-    // Built from each event's text kept since it was appended, so a long log
-    // costs only the copy.
+    // Built from each event's text kept since it was appended, and kept
+    // until the next event, so the journal's write of a running clock each
+    // second costs nothing here. (The log lives on the board's thread.)
     QByteArray JsonText() const;
 
     // A log read back. Events that cannot be read are left out; Damaged
@@ -66,6 +67,7 @@ private:
     std::deque<qint64> m_undoable; // Seqs of changes not taken back, oldest first
     qint64 m_nextSeq = 1;
     qint64 m_dropped = 0;
+    mutable QByteArray m_json; // JsonText, until the next event
 };
 
 struct ContestLog::Reading

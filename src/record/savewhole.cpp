@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace kv {
 
 bool SaveWhole(const QString& path, const QByteArray& text, QString* error, MissingFolder missing)
@@ -26,6 +28,49 @@ bool SaveWhole(const QString& path, const QByteArray& text, QString* error, Miss
     }
     if (!file.commit())
         return fail(file.errorString());
+    if (error)
+        error->clear();
+    return true;
+}
+
+RepeatedSave::RepeatedSave(QString path)
+    : m_path(std::move(path))
+    , m_side(SideName(m_path))
+{ }
+
+QString RepeatedSave::SideName(const QString& path)
+{
+    return path + QStringLiteral(".next");
+}
+
+bool RepeatedSave::Save(const QByteArray& text, QString* error)
+{
+    if (m_swapping) {
+        switch (SaveBySwapping(m_path, m_side, text, error)) {
+        case SwapSave::Saved:
+            if (error)
+                error->clear();
+            return true;
+        case SwapSave::Failed:
+            return false;
+        case SwapSave::Unsupported:
+            m_swapping = false;
+            break;
+        }
+    }
+    return SaveWhole(m_path, text, error);
+}
+
+bool RepeatedSave::Remove(QString* error)
+{
+    for (const QString& name : { m_path, m_side }) {
+        QFile file(name);
+        if (file.exists() && !file.remove()) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+    }
     if (error)
         error->clear();
     return true;

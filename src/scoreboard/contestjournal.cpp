@@ -363,6 +363,7 @@ JournalReading ParseJournal(const QByteArray& text)
 
 ContestJournal::ContestJournal(QString path)
     : m_path(std::move(path))
+    , m_file(m_path)
 { }
 
 bool ContestJournal::Write(const ContestSnapshot& snapshot)
@@ -372,18 +373,12 @@ bool ContestJournal::Write(const ContestSnapshot& snapshot)
 
 bool ContestJournal::WriteText(const QByteArray& text)
 {
-    return SaveWhole(m_path, text, &m_lastError);
+    return m_file.Save(text, &m_lastError);
 }
 
 bool ContestJournal::Remove()
 {
-    QFile file(m_path);
-    if (!file.exists() || file.remove()) {
-        m_lastError.clear();
-        return true;
-    }
-    m_lastError = file.errorString();
-    return false;
+    return m_file.Remove(&m_lastError);
 }
 
 QString ContestJournal::AsideName(const QString& path)
@@ -503,7 +498,11 @@ private:
                 m_busy = true;
             }
             const bool saved = job ? m_journal.WriteText(*job) : m_journal.Remove();
-            m_report(saved, m_journal.LastError());
+            // The board hears of failures, and of the first success after
+            // one; a running clock's writes wake nobody.
+            if (!saved || !m_lastSaved)
+                m_report(saved, m_journal.LastError());
+            m_lastSaved = saved;
             {
                 const std::lock_guard lock(m_mutex);
                 m_busy = false;
@@ -521,6 +520,7 @@ private:
     bool m_hasPending = false;
     bool m_busy = false;
     bool m_stop = false;
+    bool m_lastSaved = true; // writer's thread only
     std::thread m_thread; // last: starts once everything above is ready
 };
 

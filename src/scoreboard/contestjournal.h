@@ -6,6 +6,7 @@
 // brings it back with every clock stopped.
 
 #include "record/contestlog.h"
+#include "record/savewhole.h"
 #include "timing/fixedpoint.h"
 
 #include <QByteArray>
@@ -102,7 +103,8 @@ struct JournalReading
 JournalReading ParseJournal(const QByteArray& text);
 
 // The journal file. Writes are atomic: a write torn by a crash or a power
-// cut leaves the previous journal in place.
+// cut leaves the previous journal in place. Beside it may lie its side file
+// (RepeatedSave), the journal before; it is never read.
 class ContestJournal final
 {
 public:
@@ -129,6 +131,7 @@ public:
 
 private:
     QString m_path;
+    RepeatedSave m_file;
     QString m_lastError;
 };
 

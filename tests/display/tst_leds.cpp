@@ -3,6 +3,8 @@
 #include "display/vbcolor.h"
 
 #include <QImage>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -50,6 +52,27 @@ LedPaddings PaddingsOf(const NumberLED& led)
 
 } // namespace
 
+// What the window shows: the platform's own copy of it.
+QImage Shown(QWidget& widget)
+{
+    return widget.screen()->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Records the areas the widget is asked to paint.
+class PaintAreas final : public QObject
+{
+public:
+    QList<QRect> rects;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            rects.append(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+};
+
 class TestLeds final : public QObject
 {
     Q_OBJECT
@@ -81,6 +104,9 @@ private slots:
     void renderPreview();
 
     void repaintOnlyOnChange();
+    void changedDigits_showWhatAWholePaintShows_data();
+    void changedDigits_showWhatAWholePaintShows();
+    void oneDigitChange_repaintsThatDigitOnly();
 };
 
 void TestLeds::typeNames_data()
@@ -440,6 +466,72 @@ void TestLeds::repaintOnlyOnChange()
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QVERIFY(counter.count > 0);
+}
+
+void TestLeds::changedDigits_showWhatAWholePaintShows_data()
+{
+    QTest::addColumn<float>("from");
+    QTest::addColumn<float>("to");
+    QTest::addColumn<int>("ledType");
+    QTest::addColumn<QSize>("size"); // the widget's, against its extent
+    QTest::newRow("2:00 to 1:59, lines") << 120.0f << 119.0f << 0 << QSize();
+    QTest::newRow("1:59 to 1:58, lines") << 119.0f << 118.0f << 0 << QSize();
+    QTest::newRow("1:10 to 1:09, dots") << 70.0f << 69.0f << 1 << QSize();
+    QTest::newRow("1:00 to 0:59, dots, stretched") << 60.0f << 59.0f << 1 << QSize(517, 203);
+    QTest::newRow("0:01 to 0:00, lines, shrunk") << 1.0f << 0.0f << 0 << QSize(131, 47);
+    QTest::newRow("9:59 to 10:00, one more digit") << 599.0f << 600.0f << 0 << QSize();
+}
+
+void TestLeds::changedDigits_showWhatAWholePaintShows()
+{
+    QFETCH(float, from);
+    QFETCH(float, to);
+    QFETCH(int, ledType);
+    QFETCH(QSize, size);
+    TimeLED led;
+    led.SetLedType(ledType);
+    led.SetCaption(from);
+    if (size.isValid())
+        led.resize(size);
+    led.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&led));
+    QCoreApplication::processEvents();
+
+    led.SetCaption(to);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QImage changed = Shown(led);
+    led.repaint();
+    const QImage whole = Shown(led);
+    QVERIFY(!whole.isNull());
+    QCOMPARE(changed, whole);
+}
+
+void TestLeds::oneDigitChange_repaintsThatDigitOnly()
+{
+    TimeLED led;
+    led.SetCaption(119);
+    led.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&led));
+    QCoreApplication::processEvents();
+    PaintAreas areas;
+    led.installEventFilter(&areas);
+
+    // "1:59" to "1:58": the last of four cells, in the right quarter.
+    led.SetCaption(118);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(areas.rects.size(), 1);
+    QVERIFY2(areas.rects[0].left() > led.width() * 3 / 5, qPrintable(QString::number(areas.rects[0].left())));
+    QVERIFY(areas.rects[0].right() < led.width());
+
+    // "1:58" to "0:59": every digit.
+    areas.rects.clear();
+    led.SetCaption(59);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(areas.rects.size(), 1);
+    QVERIFY(areas.rects[0].left() < led.width() / 8);
 }
 
 QTEST_MAIN(TestLeds)

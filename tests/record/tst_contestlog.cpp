@@ -68,6 +68,7 @@ private slots:
     void limit_dropsOldestAndTheirUndo();
 
     void json_roundTripsEveryField();
+    void json_followsEachNewEventAndTheLimit();
     void json_badEventsAreLeftOutTheRestKept();
     void json_notALog();
     void scoredState_outOfRangeRefused_data();
@@ -253,6 +254,26 @@ void TestContestLog::limit_dropsOldestAndTheirUndo()
     QCOMPARE(log.Events().front().Seq, 11);
     QCOMPARE(log.UndoDepth(), ContestLog::MaxEvents);
     QCOMPARE(log.NextUndo()->Seq, ContestLog::MaxEvents + 10);
+}
+
+void TestContestLog::json_followsEachNewEventAndTheLimit()
+{
+    // The text is kept between events: a new one, or one dropped at the
+    // limit, must show in the next text.
+    ContestLog log(QDateTime(QDate(2025, 6, 1), QTime(9, 30)));
+    QCOMPARE(Parsed(log.JsonText()).value(QStringLiteral("Events")).toArray().size(), 0);
+    log.Append(Change(EventKind::Medical, 1, ScoredState()));
+    QCOMPARE(Parsed(log.JsonText()).value(QStringLiteral("Events")).toArray().size(), 1);
+    for (qsizetype i = 1; i < ContestLog::MaxEvents + 3; ++i) {
+        log.Append(Change(EventKind::Medical, 1, ScoredState()));
+        if (i == ContestLog::MaxEvents - 1)
+            QCOMPARE(Parsed(log.JsonText()).value(QStringLiteral("Dropped")).toInteger(), 0);
+    }
+    const QJsonObject object = Parsed(log.JsonText());
+    QCOMPARE(object.value(QStringLiteral("Dropped")).toInteger(), 3);
+    const QJsonArray events = object.value(QStringLiteral("Events")).toArray();
+    QCOMPARE(events.size(), ContestLog::MaxEvents);
+    QCOMPARE(events.last().toObject().value(QStringLiteral("Seq")).toInteger(), ContestLog::MaxEvents + 3);
 }
 
 void TestContestLog::json_roundTripsEveryField()
