@@ -52,7 +52,9 @@ bool RepeatedSave::Save(const QByteArray& text, QString* error)
                 error->clear();
             return true;
         case SwapSave::Failed:
-            return false;
+            // The side file may be unusable (a folder or a link of the same
+            // name, a file of another user): this save goes the plain way.
+            break;
         case SwapSave::Unsupported:
             m_swapping = false;
             break;

@@ -23,8 +23,9 @@ bool SaveWhole(
 // names in one step (Linux), the text goes into a side file kept beside the
 // path and the two names are swapped, so a save neither makes nor deletes a
 // file (each save through a new file cost the file system more than the
-// write itself); the side file then holds the text before. Elsewhere, or
-// where the file system cannot swap names, each save is a SaveWhole.
+// write itself); the side file then holds the text before. Elsewhere, where
+// the file system cannot swap names, or when the side file cannot be used,
+// a save is a SaveWhole.
 class RepeatedSave final
 {
 public:

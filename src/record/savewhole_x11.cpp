@@ -45,9 +45,9 @@ SwapSave SaveBySwapping(const QString& path, const QString& side, const QByteArr
     };
     const QByteArray sideName = QFile::encodeName(side);
     const QByteArray pathName = QFile::encodeName(path);
-    int fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0 && errno == ENOENT && QDir().mkpath(QFileInfo(path).absolutePath()))
-        fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0)
         return fail(SystemError(QDir::toNativeSeparators(side), errno));
     // Written over the old text in place, cut to the new length, and on the
