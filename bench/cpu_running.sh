@@ -5,10 +5,13 @@
 # sizes the window to 1920x1080, then measures over the given time
 #   idle:    the board shown, clock stopped, nothing happening;
 #   running: after S (xdotool) has started the contest clock.
-# CPU is the process's utime + stime from /proc/<pid>/stat; wake-ups are the
-# context switches of all its threads (voluntary + involuntary, from
-# /proc/<pid>/task/*/status), a count that does not depend on the load of
-# the machine the way CPU time does.
+# CPU is the time its threads ran, in nanoseconds (/proc/<pid>/task/*/
+# schedstat; the 10 ms ticks of /proc/<pid>/stat are too coarse for figures
+# of a tenth of a percent), for the whole program and for the board's own
+# thread; the other threads are the X event reader and the journal writer.
+# Wake-ups are the context switches of all its threads (voluntary +
+# involuntary, from /proc/<pid>/task/*/status), a count that does not depend
+# on the load of the machine the way CPU time does.
 #
 #   bench/cpu_running.sh [path/to/korvelin] [seconds]
 #
@@ -34,23 +37,27 @@ xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window
 echo "window $window ($(xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')), focus on $(xdotool getwindowfocus)"
 
 ticks=$(getconf CLK_TCK)
-cpu() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
+# CPU time in ns: all threads, then the board's thread alone.
+cpu() { cat /proc/"$APP_PID"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'; }
+main_cpu() { awk '{ print $1 }' "/proc/$APP_PID/task/$APP_PID/schedstat"; }
 switches() { cat /proc/"$APP_PID"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }'; }
 # measure LABEL TARGET: CPU and wake-ups over $seconds.
 measure() {
     start_cpu=$(cpu)
+    start_main=$(main_cpu)
     start_switches=$(switches)
     start_time=$(date +%s.%N)
     sleep "$seconds"
     end_cpu=$(cpu)
+    end_main=$(main_cpu)
     end_switches=$(switches)
     end_time=$(date +%s.%N)
     kill -0 "$APP_PID" 2>/dev/null || { echo "the program ended" >&2; exit 1; }
-    awk -v label="$1" -v target="$2" -v c0="$start_cpu" -v c1="$end_cpu" -v s0="$start_switches" \
-        -v s1="$end_switches" -v t0="$start_time" -v t1="$end_time" -v hz="$ticks" 'BEGIN {
-        cpu = (c1 - c0) / hz; wall = t1 - t0;
-        printf "CPU %-8s %.2f s over %.1f s = %.3f %% of one core (target <= %s %%), %.1f wake-ups/s\n",
-            label ":", cpu, wall, 100 * cpu / wall, target, (s1 - s0) / wall
+    awk -v label="$1" -v target="$2" -v c0="$start_cpu" -v c1="$end_cpu" -v m0="$start_main" -v m1="$end_main" \
+        -v s0="$start_switches" -v s1="$end_switches" -v t0="$start_time" -v t1="$end_time" 'BEGIN {
+        cpu = (c1 - c0) / 1e9; board = (m1 - m0) / 1e9; wall = t1 - t0;
+        printf "CPU %-8s %.1f ms over %.1f s = %.3f %% of one core (target <= %s %%; board thread %.3f %%, others %.3f %%), %.1f wake-ups/s\n",
+            label ":", 1000 * cpu, wall, 100 * cpu / wall, target, 100 * board / wall, 100 * (cpu - board) / wall, (s1 - s0) / wall
     }'
 }
 
