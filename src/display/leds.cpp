@@ -108,9 +108,6 @@ void LedDisplay::SetWidth(double) { }
 
 void LedDisplay::SetHeight(double) { }
 
-// The cells are laid out in twips over the extent; the painter maps that
-// space onto the widget, so a widget sized otherwise than its extent shows
-// everything scaled.
 void LedDisplay::UpdateText(const QString& before, const QString& after, const QSizeF& extent)
 {
     const QRect area = ChangedCellsArea(
@@ -119,6 +116,9 @@ void LedDisplay::UpdateText(const QString& before, const QString& after, const Q
         update(area);
 }
 
+// The cells are laid out in twips over the extent; the painter maps that
+// space onto the widget, so a widget sized otherwise than its extent shows
+// everything scaled.
 void LedDisplay::PaintCells(
     QPainter& painter, const QSizeF& extent, const QList<LedCell>& cells, const QRect& dirty) const
 {
