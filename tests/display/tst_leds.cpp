@@ -52,6 +52,24 @@ LedPaddings PaddingsOf(const NumberLED& led)
 
 } // namespace
 
+// Lets the repaints that are asked for happen (an update posts them, and
+// their paint posts a flush).
+void Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// Shows the widget as a window and waits until it is on screen and painted.
+bool ShowAndSettle(QWidget& widget)
+{
+    widget.show();
+    if (!QTest::qWaitForWindowExposed(&widget))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}
+
 // What the window shows: the platform's own copy of it.
 QImage Shown(QWidget& widget)
 {
@@ -444,9 +462,7 @@ void TestLeds::repaintOnlyOnChange()
 {
     TimeLED led;
     led.SetCaption(120);
-    led.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&led));
-    QCoreApplication::processEvents();
+    QVERIFY(ShowAndSettle(led));
     PaintCounter counter;
     led.installEventFilter(&counter);
 
@@ -458,13 +474,11 @@ void TestLeds::repaintOnlyOnChange()
     led.SetLedType(0);
     led.SetLedType(5); // drawn as "Lines" too
     led.SetSize(led.Size());
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    Settle();
     QCOMPARE(counter.count, 0);
 
     led.SetCaption(119);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    Settle();
     QVERIFY(counter.count > 0);
 }
 
@@ -493,13 +507,10 @@ void TestLeds::changedDigits_showWhatAWholePaintShows()
     led.SetCaption(from);
     if (size.isValid())
         led.resize(size);
-    led.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&led));
-    QCoreApplication::processEvents();
+    QVERIFY(ShowAndSettle(led));
 
     led.SetCaption(to);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    Settle();
     const QImage changed = Shown(led);
     led.repaint();
     const QImage whole = Shown(led);
@@ -511,16 +522,13 @@ void TestLeds::oneDigitChange_repaintsThatDigitOnly()
 {
     TimeLED led;
     led.SetCaption(119);
-    led.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&led));
-    QCoreApplication::processEvents();
+    QVERIFY(ShowAndSettle(led));
     PaintAreas areas;
     led.installEventFilter(&areas);
 
     // "1:59" to "1:58": the last of four cells, in the right quarter.
     led.SetCaption(118);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    Settle();
     QCOMPARE(areas.rects.size(), 1);
     QVERIFY2(areas.rects[0].left() > led.width() * 3 / 5, qPrintable(QString::number(areas.rects[0].left())));
     QVERIFY(areas.rects[0].right() < led.width());
@@ -528,8 +536,7 @@ void TestLeds::oneDigitChange_repaintsThatDigitOnly()
     // "1:58" to "0:59": every digit.
     areas.rects.clear();
     led.SetCaption(59);
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
+    Settle();
     QCOMPARE(areas.rects.size(), 1);
     QVERIFY(areas.rects[0].left() < led.width() / 8);
 }
