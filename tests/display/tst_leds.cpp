@@ -13,17 +13,20 @@ using namespace kv;
 
 namespace {
 
-// Counts the paint events a widget receives.
+// Counts the paint events a widget receives, and keeps the areas they ask for.
 class PaintCounter final : public QObject
 {
 public:
     int count = 0;
+    QList<QRect> rects;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++count;
+            rects.append(static_cast<QPaintEvent*>(event)->rect());
+        }
         return false;
     }
 };
@@ -75,21 +78,6 @@ QImage Shown(QWidget& widget)
 {
     return widget.screen()->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-// Records the areas the widget is asked to paint.
-class PaintAreas final : public QObject
-{
-public:
-    QList<QRect> rects;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            rects.append(static_cast<QPaintEvent*>(event)->rect());
-        return false;
-    }
-};
 
 class TestLeds final : public QObject
 {
@@ -523,7 +511,7 @@ void TestLeds::oneDigitChange_repaintsThatDigitOnly()
     TimeLED led;
     led.SetCaption(119);
     QVERIFY(ShowAndSettle(led));
-    PaintAreas areas;
+    PaintCounter areas;
     led.installEventFilter(&areas);
 
     // "1:59" to "1:58": the last of four cells, in the right quarter.
